@@ -86,7 +86,12 @@ SmtpClient::Awaited SmtpClient::Await(const std::function<bool()>& done) {
     QTimer silence;
     silence.setSingleShot(true);
     Awaited result = Awaited::Done;
+    bool finished = false;
+    // The first word counts: a refused certificate is followed by the disconnection it causes.
     auto finish = [&](Awaited how) {
+        if (finished)
+            return;
+        finished = true;
         result = how;
         loop.quit();
     };
@@ -161,6 +166,8 @@ SmtpClient::Awaited SmtpClient::AwaitReply(Reply* reply) {
 }
 
 QString SmtpClient::FailureText(Awaited awaited) const {
+    if (!tlsError_.isEmpty())
+        return QStringLiteral("SMTP服务器的证书不可信，未建立加密连接: ") + tlsError_;
     switch (awaited) {
         case Awaited::TimedOut:
             return kTimedOut;
