@@ -22,8 +22,8 @@ ChannelsModule::~ChannelsModule() {
     StopQianniuFinder();
 }
 
-SendingMailbox ChannelsModule::PickSendingMailbox() {
-    return fahuo::PickSendingMailbox(controls_);
+channels::SendingMailbox ChannelsModule::PickSendingMailbox() {
+    return channels::PickSendingMailbox(controls_);
 }
 
 bool ChannelsModule::SendMail(const QString& address, const QString& password,
@@ -65,13 +65,13 @@ SmtpClient& ChannelsModule::MailClient() {
 }
 
 void ChannelsModule::TestMail() {
-    const SendingMailbox box = PickSendingMailbox();
+    const channels::SendingMailbox box = PickSendingMailbox();
     const QString attachment = controls_.Text(QStringLiteral("编辑框10"));
     QString error;
     const bool sent =
         SendMail(box.address, box.password, controls_.Text(QStringLiteral("编辑框8")),
-                 controls_.Text(QStringLiteral("编辑框9")) + LongSignature(), attachment,
-                 attachment, controls_.Text(QStringLiteral("编辑框7")), box.server, box.port,
+                 controls_.Text(QStringLiteral("编辑框9")) + longSignature_, attachment, attachment,
+                 controls_.Text(QStringLiteral("编辑框7")), box.server, box.port,
                  controls_.Text(QStringLiteral("编辑框_发件箱延时")), &error);
     if (sent)
         dialogs_.ShowMessage(QStringLiteral("试发成功：邮件已由 %1 发出。").arg(box.address));

@@ -9,8 +9,9 @@
 //     *windows); connect every entry of channels.Actions()        // 按钮27 and 按钮_试发千牛
 //     ... after the list views are filled (start-up step 6): channels.StartQianniuFinder();
 //     at shutdown, before saving confi.ini:             channels.StopQianniuFinder();
+//     channels.SetLongSignature(LongSignature());      // the line the test mail ends with too
 // The engine gets the same object: PickSendingMailbox + SendMail for a mail, SendChatMessage
-// with WwcmdPath() for a chat, LongSignature()/ShortSignature() from channels/Signatures.h.
+// with WwcmdPath() for a chat.
 // Tests build it over tests' MapControls, RecordingDialogs, VirtualClock and a scripted
 // window system (tests/channels/ScriptedWindowSystem.h, library fahuo_scripted_windows).
 
@@ -21,7 +22,6 @@
 
 #include "channels/ChatSteps.h"
 #include "channels/SendingMailbox.h"
-#include "channels/Signatures.h"
 #include "platform/Clock.h"
 #include "platform/ControlAction.h"
 #include "platform/Controls.h"
@@ -41,7 +41,7 @@ class ChannelsModule {
     ChannelsModule& operator=(const ChannelsModule&) = delete;
 
     // A random row of the outbox view 超级列表框_发件箱 (columns 2 to 5).
-    SendingMailbox PickSendingMailbox();
+    channels::SendingMailbox PickSendingMailbox();
 
     // One mail through one mailbox; the ten texts in this order. Port and wait are read as
     // integers. True when the server accepted the mail; `error` (optional) gets the reason.
@@ -72,6 +72,8 @@ class ChannelsModule {
     ControlActions Actions();
     void TestMail();
     void TestChat();
+    // What the test mail appends to the body of 编辑框9, as every delivery mail does.
+    void SetLongSignature(const QString& signature) { longSignature_ = signature; }
 
     // The program's one mail client (its connection is held from one connect to the next).
     SmtpClient& MailClient();
@@ -83,6 +85,7 @@ class ChannelsModule {
     WindowSystem& windows_;
     std::unique_ptr<SmtpClient> mail_;
     std::unique_ptr<QianniuFinder> finder_;
+    QString longSignature_;
 };
 
 }  // namespace fahuo

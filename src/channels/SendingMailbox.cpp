@@ -1,6 +1,6 @@
 #include "channels/SendingMailbox.h"
 
-namespace fahuo {
+namespace fahuo::channels {
 
 SendingMailbox PickSendingMailbox(const Controls& controls, QRandomGenerator& random) {
     const QString view = QStringLiteral("超级列表框_发件箱");
@@ -12,4 +12,4 @@ SendingMailbox PickSendingMailbox(const Controls& controls, QRandomGenerator& ra
             controls.Cell(view, row, 5)};
 }
 
-}  // namespace fahuo
+}  // namespace fahuo::channels

@@ -5,9 +5,10 @@
 
 #include "platform/Controls.h"
 
-namespace fahuo {
+namespace fahuo::channels {
 
-// One sending mailbox: a row of the outbox view.
+// One sending mailbox: a row of the outbox view. (Its own namespace: the engine's seams have a
+// record of the same name and fields, and one file may see both.)
 struct SendingMailbox {
     QString address;  // SMTP user, envelope sender, From address and sender name
     QString password;
@@ -20,4 +21,4 @@ struct SendingMailbox {
 SendingMailbox PickSendingMailbox(const Controls& controls,
                                   QRandomGenerator& random = *QRandomGenerator::global());
 
-}  // namespace fahuo
+}  // namespace fahuo::channels

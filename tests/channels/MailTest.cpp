@@ -501,7 +501,7 @@ void MailTest::pickSendingMailbox() {
     QRandomGenerator random(20141114);
     QSet<QString> seen;
     for (int i = 0; i < 200; ++i) {
-        const SendingMailbox box = PickSendingMailbox(controls, random);
+        const channels::SendingMailbox box = channels::PickSendingMailbox(controls, random);
         if (rows == 0) {
             QVERIFY(box.address.isEmpty() && box.password.isEmpty() && box.server.isEmpty() &&
                     box.port.isEmpty());
@@ -557,6 +557,8 @@ void MailTest::testMailButton() {
     VirtualClock clock;
     NoWindows windows;
     ChannelsModule channels(controls, dialogs, clock, windows);
+    const QString signature = QStringLiteral("\r\n\r\n发货助手自动发出");
+    channels.SetLongSignature(signature);
 
     const ControlActions actions = channels.Actions();
     const auto button = std::find_if(actions.begin(), actions.end(), [](const ControlAction& a) {
@@ -575,7 +577,7 @@ void MailTest::testMailButton() {
     QCOMPARE(mail.value(QStringLiteral("subject")).toString(), QStringLiteral("试发标题"));
     const QJsonArray parts = mail.value(QStringLiteral("parts")).toArray();
     QCOMPARE(parts.at(0).toObject().value(QStringLiteral("text")).toString(),
-             QStringLiteral("第一行\r\n第二行") + LongSignature());
+             QStringLiteral("第一行\r\n第二行") + signature);
     // The attachment keeps the name as configured, the full path included.
     QCOMPARE(parts.at(1).toObject().value(QStringLiteral("filename")).toString(), attachment);
     QCOMPARE(PartData(parts.at(1).toObject()), QByteArray("manual bytes"));
