@@ -66,6 +66,7 @@ class MailTest : public QObject {
     void faults();
     void encryption_data();
     void encryption();
+    void windowKeepsWorkingDuringAnExchange();
     void heldConnection();
     void sendWithoutConnect();
     void pickSendingMailbox_data();
@@ -439,6 +440,24 @@ void MailTest::encryption() {
     const QJsonObject envelope = Envelope(file);
     QCOMPARE(envelope.value(QStringLiteral("tls")).toBool(), true);
     QCOMPARE(envelope.value(QStringLiteral("login")).toString(), kSender);
+}
+
+void MailTest::windowKeepsWorkingDuringAnExchange() {
+    // A server that never greets holds the exchange for its whole wait; meanwhile the event loop
+    // runs (a window would paint), but no second exchange can start inside the first.
+    ScriptedSmtpServer silent(ScriptedSmtpServer::Fault::NoGreeting);
+    VirtualClock clock;
+    SmtpClient client(clock);
+    bool timerRan = false;
+    QString nested;
+    QTimer::singleShot(50, [&] {
+        timerRan = true;
+        nested = client.Send("s", "b", "a@b.c", kSender, kSender);
+    });
+    QVERIFY(!client.Connect(QStringLiteral("127.0.0.1"), silent.Port(), kSender, "pw", 600));
+    QCOMPARE(client.LastError(), QStringLiteral("接收数据超时!"));
+    QVERIFY(timerRan);
+    QCOMPARE(nested, QStringLiteral("邮件客户端正在发送另一封信!"));
 }
 
 void MailTest::heldConnection() {
