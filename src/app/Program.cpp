@@ -8,12 +8,16 @@
 
 #include "app/ConnectActions.h"
 #include "app/MainWindow.h"
+#include "app/ModulePeers.h"
 #include "app/PendingPeers.h"
 #include "app/SettingsFile.h"
 #include "app/WidgetControls.h"
 #include "app/WidgetDialogs.h"
+#include "channels/ChannelsModule.h"
 #include "engine/DeliveryEngine.h"
+#include "engine/Signatures.h"
 #include "platform/Clock.h"
+#include "platform/SystemWindowSystem.h"
 
 namespace fahuo {
 namespace {
@@ -69,10 +73,14 @@ Program::Program(ProgramOptions options, UserDialogs* dialogs)
     controls_->SetText(QStringLiteral("组合框ip"), QSysInfo::machineHostName());
     window_->SetShutdown([this]() { Shutdown(); });
 
+    windows_ = MakeSystemWindowSystem();
+    channels_ = std::make_unique<ChannelsModule>(*controls_, *dialogs_, ProgramClock(), *windows_);
+    channels_->SetLongSignature(LongSignature());
+
     orders_ = std::make_unique<NoOrders>();
     keys_ = std::make_unique<NoKeys>();
-    mail_ = std::make_unique<NoMail>();
-    chat_ = std::make_unique<NoChat>();
+    mail_ = std::make_unique<ChannelsMail>(*channels_, *controls_);
+    chat_ = std::make_unique<ChannelsChat>(*channels_);
     engine_ = std::make_unique<DeliveryEngine>(DeliveryPeers{
         *controls_, ProgramClock(), *dialogs_, *orders_, *keys_, *mail_, *chat_, options_.dataDir});
     window_->SetSuccessCount([this]() { return engine_->deliveries().SuccessCount(); });
@@ -96,7 +104,10 @@ void Program::Connect(const ControlActions& actions) {
 void Program::Start() {
     LoadSettings(*controls_, SettingsPath());
     Connect(engine_->Actions());
+    Connect(channels_->Actions());
     window_->show();
+    if (options_.findQianniu)
+        channels_->StartQianniuFinder();
 }
 
 void Program::Shutdown() {
@@ -104,8 +115,7 @@ void Program::Shutdown() {
         return;
     ended_ = true;
     engine_->ProgramEnding();
-    if (stopFinder_)
-        stopFinder_();
+    channels_->StopQianniuFinder();
     SaveSettings(*controls_, SettingsPath());
     if (endProgram_)
         endProgram_();

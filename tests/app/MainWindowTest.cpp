@@ -533,6 +533,7 @@ void MainWindowTest::closingNoSavesSettings() {
     fahuo::ProgramOptions options;
     options.dataDir = dir.path();
     options.withBrowser = false;
+    options.findQianniu = false;
     fahuo::Program program(options, &dialogs);
     int ended = 0;
     program.SetEndProgram([&]() { ++ended; });
