@@ -40,6 +40,35 @@ std::array<QString, kFieldCount> Patterns() {
     };
 }
 
+// Group 1 of the field's match that belongs to each order. When the field shows for every order
+// the k-th match is the k-th order's. When some orders lack it (a buyer who left no e-mail) the
+// k-th match would belong to a later order, so each match goes to the order whose order number
+// precedes it instead, and the orders without one get an empty text.
+QStringList FieldPerOrder(const RegexMatcher& field, const RegexMatcher& orderNumbers,
+                          int orderCount) {
+    QStringList values;
+    values.reserve(orderCount);
+    const int matches = field.MatchCount();
+    if (matches == orderCount || orderNumbers.MatchCount() != orderCount) {
+        for (int i = 1; i <= orderCount; ++i)
+            values.append(field.SubmatchText(i, 1));
+        return values;
+    }
+    for (int i = 0; i < orderCount; ++i)
+        values.append(QString());
+    if (orderCount == 0)
+        return values;
+    int order = 0;
+    for (int j = 1; j <= matches; ++j) {
+        const qsizetype at = field.MatchStart(j);
+        while (order + 1 < orderCount && orderNumbers.MatchStart(order + 2) <= at)
+            ++order;
+        if (orderNumbers.MatchStart(order + 1) <= at && values[order].isEmpty())
+            values[order] = field.SubmatchText(j, 1);
+    }
+    return values;
+}
+
 }  // namespace
 
 OrderList ParseOrderList(const QString& page, Clock* clock) {
@@ -52,17 +81,20 @@ OrderList ParseOrderList(const QString& page, Clock* clock) {
         m[f].Create(patterns[f], page);
 
     const int count = m[kNick].MatchCount();
+    std::array<QStringList, kFieldCount> v;
+    for (int f = 0; f < kFieldCount; ++f)
+        v[f] = FieldPerOrder(m[f], m[kOrderNumber], count);
     orders.reserve(count);
-    for (int i = 1; i <= count; ++i) {
+    for (int i = 0; i < count; ++i) {
         OrderRecord o;
-        o.buyerNick = Trim(m[kNick].SubmatchText(i, 1));
-        o.buyerEmail = Trim(m[kEmail].SubmatchText(i, 1));
-        o.orderNumber = RemoveAllSpaces(m[kOrderNumber].SubmatchText(i, 1));
-        o.unitPrice = Trim(m[kUnitPrice].SubmatchText(i, 1));
-        o.quantity = TextToInteger(Trim(m[kQuantity].SubmatchText(i, 1)));
+        o.buyerNick = Trim(v[kNick][i]);
+        o.buyerEmail = Trim(v[kEmail][i]);
+        o.orderNumber = RemoveAllSpaces(v[kOrderNumber][i]);
+        o.unitPrice = Trim(v[kUnitPrice][i]);
+        o.quantity = TextToInteger(Trim(v[kQuantity][i]));
         o.amount = AmountOf(o.unitPrice, o.quantity);
-        o.orderId = RemoveAllSpaces(m[kOrderId].SubmatchText(i, 1));
-        o.itemTitle = Trim(m[kTitle].SubmatchText(i, 1));
+        o.orderId = RemoveAllSpaces(v[kOrderId][i]);
+        o.itemTitle = Trim(v[kTitle][i]);
         orders.append(o);
         if (clock)
             clock->ProcessEvents();
