@@ -1,8 +1,22 @@
 #include "app/ModulePeers.h"
 
 #include "channels/ChannelsModule.h"
+#include "taobao/TaobaoModule.h"
 
 namespace fahuo {
+
+OrderList TaobaoOrders::ReadOrderList() {
+    return taobao_.ReadOrderList();
+}
+
+bool TaobaoOrders::ConfirmShipment(const OrderRecord& order) {
+    taobao_.ConfirmShipment(order);
+    return true;
+}
+
+void TaobaoOrders::RefreshBrowser() {
+    taobao_.RefreshBrowser();
+}
 
 std::optional<SendingMailbox> ChannelsMail::PickSendingMailbox() {
     if (controls_.RowCount(QStringLiteral("超级列表框_发件箱")) == 0)

@@ -6,6 +6,20 @@ namespace fahuo {
 
 class ChannelsModule;
 class Controls;
+class TaobaoModule;
+
+// The engine's shop: orders, shipment and the browser login over the taobao module.
+class TaobaoOrders : public OrderSource {
+  public:
+    explicit TaobaoOrders(TaobaoModule& taobao) : taobao_(taobao) {}
+    OrderList ReadOrderList() override;
+    // Taobao's answer is not looked at; the order leaving the list is the only sign.
+    bool ConfirmShipment(const OrderRecord& order) override;
+    void RefreshBrowser() override;
+
+  private:
+    TaobaoModule& taobao_;
+};
 
 // The engine's mail and chat over the channels module.
 class ChannelsMail : public MailChannel {

@@ -18,6 +18,8 @@
 #include "engine/Signatures.h"
 #include "platform/Clock.h"
 #include "platform/SystemWindowSystem.h"
+#include "platform/WebEngineBrowser.h"
+#include "taobao/TaobaoModule.h"
 
 namespace fahuo {
 namespace {
@@ -77,7 +79,18 @@ Program::Program(ProgramOptions options, UserDialogs* dialogs)
     channels_ = std::make_unique<ChannelsModule>(*controls_, *dialogs_, ProgramClock(), *windows_);
     channels_->SetLongSignature(LongSignature());
 
-    orders_ = std::make_unique<NoOrders>();
+    const std::optional<TaobaoHosts> hosts =
+        options_.taobaoBase.isEmpty() ? TaobaoHosts{} : TaobaoHosts::ForBase(options_.taobaoBase);
+    taobao_ = std::make_unique<TaobaoModule>(*controls_, *dialogs_, ProgramClock(),
+                                             hosts.value_or(TaobaoHosts{}));
+    if (options_.withBrowser) {
+        // Laid over page 1's controls; once the seller is logged in it hides and they show.
+        auto* browser = new WebEngineBrowser;
+        window_->SetBrowser(browser);
+        taobao_->AttachBrowser(*browser);
+    }
+
+    orders_ = std::make_unique<TaobaoOrders>(*taobao_);
     keys_ = std::make_unique<NoKeys>();
     mail_ = std::make_unique<ChannelsMail>(*channels_, *controls_);
     chat_ = std::make_unique<ChannelsChat>(*channels_);
@@ -103,7 +116,9 @@ void Program::Connect(const ControlActions& actions) {
 
 void Program::Start() {
     LoadSettings(*controls_, SettingsPath());
+    taobao_->OpenLoginPage();
     Connect(engine_->Actions());
+    Connect(taobao_->Actions());
     Connect(channels_->Actions());
     window_->show();
     if (options_.findQianniu)

@@ -11,6 +11,7 @@
 namespace fahuo {
 
 class ChannelsModule;
+class TaobaoModule;
 class DeliveryEngine;
 class WindowSystem;
 class MainWindow;
@@ -24,7 +25,7 @@ class WidgetDialogs;
 
 struct ProgramOptions {
     QString dataDir;     // confi.ini, MDBfahuo.mdb, exports and key files; default: program folder
-    QString taobaoBase;  // empty: the real Taobao hosts
+    QString taobaoBase;  // empty: the real Taobao hosts; else every Taobao page at this base
     bool withBrowser = true;
     bool findQianniu = true;  // tests leave the drives alone
 };
@@ -59,6 +60,7 @@ class Program : public QObject {
     DeliveryEngine& Engine() { return *engine_; }
     WidgetControls& Controls() { return *controls_; }
     ChannelsModule& Channels() { return *channels_; }
+    TaobaoModule& Taobao() { return *taobao_; }
     UserDialogs& Dialogs() { return *dialogs_; }
     QString DataDir() const { return options_.dataDir; }
     QString SettingsPath() const;
@@ -78,6 +80,7 @@ class Program : public QObject {
     std::unique_ptr<WidgetControls> controls_;
     std::unique_ptr<WindowSystem> windows_;
     std::unique_ptr<ChannelsModule> channels_;
+    std::unique_ptr<TaobaoModule> taobao_;
     // The engine's peers: the modules' own objects once they are wired, stand-ins until then.
     std::unique_ptr<OrderSource> orders_;
     std::unique_ptr<KeyStore> keys_;

@@ -534,6 +534,7 @@ void MainWindowTest::closingNoSavesSettings() {
     options.dataDir = dir.path();
     options.withBrowser = false;
     options.findQianniu = false;
+    options.taobaoBase = QStringLiteral("http://127.0.0.1:9");  // nothing listens: refused at once
     fahuo::Program program(options, &dialogs);
     int ended = 0;
     program.SetEndProgram([&]() { ++ended; });

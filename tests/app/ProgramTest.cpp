@@ -29,6 +29,8 @@ class ProgramTest : public QObject {
         options.dataDir = dir.path();
         options.withBrowser = false;
         options.findQianniu = false;
+        options.taobaoBase =
+            QStringLiteral("http://127.0.0.1:9");  // nothing listens: refused at once
         return options;
     }
 };
