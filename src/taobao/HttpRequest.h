@@ -41,7 +41,8 @@ class HttpClient : public QObject {
     // (redirects are followed). Empty when the request could not be made, the method is neither
     // GET nor POST, or the time-out passed; on a time-out the request is aborted and its
     // connection closed. The caller waits in a local event loop, so the window keeps painting
-    // and its timers run.
+    // and its timers and the browser run; the seller's clicks wait for the end of the request
+    // (bounded by the time-out) unless serviceMessages is set.
     QByteArray Request(const HttpRequestArgs& args);
 
     SharedCookieJar* cookieJar() const { return jar_; }
