@@ -282,8 +282,10 @@ std::optional<QList<QStringList>> LocalStore::Select(const QString& table,
     if (!open_ || !KnownColumns(table, columns) || (where && !KnownCondition(table, *where)))
         return std::nullopt;
     QString error;
+    // In the order the rows were stored, as the views show them: left alone, the engine would
+    // follow whichever index it picks.
     QSqlQuery q = Prepare(
-        QStringLiteral("select %1 from %2%3")
+        QStringLiteral("select %1 from %2%3 order by \"id\"")
             .arg(JoinedNames(columns), QuotedName(table), where ? WhereClause(*where) : QString()),
         &error);
     if (!error.isEmpty())

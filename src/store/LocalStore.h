@@ -58,7 +58,7 @@ class LocalStore {
     StoreResult DeleteAll(const QString& table);
 
     // The texts of the columns for every row meeting the condition (all rows without one), in
-    // the order the database returns them. nullopt when the statement fails.
+    // the order they were stored. nullopt when the statement fails.
     std::optional<QList<QStringList>> Select(const QString& table, const QStringList& columns,
                                              const std::optional<StoreCondition>& where = {});
 
