@@ -65,14 +65,14 @@ class LocalStore {
     // The 26 product fields (产品 to 邮件附件) of the product with exactly this title.
     std::optional<QStringList> ReadProduct(const QString& title);
 
-    // Keys for one order, all in one transaction: the first unused keys of the product (and for
-    // card keys of the period) as the database returns them, each marked 已用 by the buyer,
-    // together with every other row of that table holding the same key text. The list has n
-    // entries; a key that is not there is an empty entry. If the store fails, nothing is marked
-    // and every entry is empty.
-    QStringList TakeCountKeys(const QString& title, const QString& buyerNick, int n);
+    // Keys for one order, all in one transaction: up to n of the first unused keys of the
+    // product (and for card keys of the period) as the database returns them, each marked 已用
+    // by the buyer, together with every other row of that table holding the same key text.
+    // Fewer when the stock runs out (never padded: the delivery decides how a missing key
+    // looks); none at all, and nothing marked, when the store fails.
+    QStringList TakeCountKeys(const QString& title, const QString& buyerNick, qint64 n);
     QStringList TakeCardKeys(const QString& title, const QString& period, const QString& buyerNick,
-                             int n);
+                             qint64 n);
 
     // A statement prepared on this connection, for the loops that run one statement many times.
     QSqlQuery Prepare(const QString& statement, QString* error = nullptr);
@@ -85,7 +85,7 @@ class LocalStore {
     bool OpenChecked(const QString& path);
     StoreResult Run(QSqlQuery& query);
     QStringList TakeKeys(const QString& table, const QStringList& matchColumns,
-                         const QStringList& matchValues, const QString& buyerNick, int n);
+                         const QStringList& matchValues, const QString& buyerNick, qint64 n);
 
     QString connection_;
     QString path_;

@@ -25,8 +25,9 @@ class LocalStoreTest : public QObject {
     void takeCountKeys();
     void takeCardKeysMatchesProductAndPeriodExactly();
     void takingMarksEveryRowWithTheSameKey();
+    void keylessRowsEndTheTaking();
     void takingIsAllOrNothing();
-    void takingFromAClosedStoreGivesEmptyEntries();
+    void takingFromAClosedStoreGivesNothing();
     void readProduct();
     void modelReadsInBatches();
     void productViewShowsItsRenamedColumns();
@@ -152,7 +153,7 @@ void LocalStoreTest::quotesAndBackslashesStayAsTyped() {
     QVERIFY(rows);
     QCOMPARE(*rows, (QList<QStringList>{{odd, odd + "k"}}));
     // No period was stored, which is not the empty period.
-    QCOMPARE(store.TakeCardKeys(odd, "", "nick'\\", 1), QStringList{""});
+    QCOMPARE(store.TakeCardKeys(odd, "", "nick'\\", 1), QStringList{});
     QVERIFY(store.Update(table::kCardKeys, {"卡期"}, {""}, StoreCondition::Equals("产品", odd)));
     QCOMPARE(store.TakeCardKeys(odd, "", "nick'\\", 1), QStringList{odd + "k"});
     StoreFile f(Path());
@@ -253,10 +254,10 @@ void LocalStoreTest::takeCountKeys() {
         QVERIFY(f.Run("update 直接计数 set 使用='已用' where 卡密='Q1'"));
         AddCountKeys(f, "Q号", {"Q4"});
     }
-    // Five owed, three left: the keys in stored order, then two empty entries.
-    QCOMPARE(store.TakeCountKeys("Q号", "buyer", 5), (QStringList{"Q2", "Q3", "Q4", "", ""}));
+    // Five owed, three left: the three keys in stored order.
+    QCOMPARE(store.TakeCountKeys("Q号", "buyer", 5), (QStringList{"Q2", "Q3", "Q4"}));
     QCOMPARE(store.TakeCountKeys("Q号", "buyer", 0), QStringList{});
-    QCOMPARE(store.TakeCountKeys("Q号", "buyer", 2), (QStringList{"", ""}));
+    QCOMPARE(store.TakeCountKeys("Q号", "buyer", 2), QStringList{});
     StoreFile f(Path());
     QCOMPARE(
         f.Rows("select 卡密, 使用, 买家 from 直接计数 order by id"),
@@ -274,9 +275,9 @@ void LocalStoreTest::takeCardKeysMatchesProductAndPeriodExactly() {
                   "('卡','C90','90','未用'), ('卡','D30','30','未用'), ('卡','E30','30','未用')"));
     }
     QCOMPARE(store.TakeCardKeys("卡", "30", "nick", 1), QStringList{"D30"});
-    QCOMPARE(store.TakeCardKeys("卡", "90", "nick", 2), (QStringList{"C90", ""}));
+    QCOMPARE(store.TakeCardKeys("卡", "90", "nick", 2), QStringList{"C90"});
     QCOMPARE(store.TakeCardKeys("卡", "30", "nick", 1), QStringList{"E30"});
-    QCOMPARE(store.TakeCardKeys("卡", "30", "nick", 1), QStringList{""});
+    QCOMPARE(store.TakeCardKeys("卡", "30", "nick", 1), QStringList{});
     StoreFile f(Path());
     QCOMPARE(f.Rows("select 卡密 from 卡密表 where 使用='未用' order by id"),
              (QStringList{"A30天", "B30"}));
@@ -296,12 +297,28 @@ void LocalStoreTest::takingMarksEveryRowWithTheSameKey() {
     LocalStore store;
     QVERIFY(store.Open(dir->path()));
     QCOMPARE(store.TakeCountKeys("甲", "b", 2), (QStringList{"SAME", "OTHER"}));
-    QCOMPARE(store.TakeCountKeys("乙", "b", 1), QStringList{""});
+    QCOMPARE(store.TakeCountKeys("乙", "b", 1), QStringList{});
     StoreFile f(Path());
     QCOMPARE(f.Rows("select 产品, 使用 from 直接计数 where 卡密='SAME' order by id"),
              (QStringList{"甲|已用", "乙|已用"}));
     // The same key text in the other table is not touched.
     QCOMPARE(f.Rows("select 使用 from 卡密表"), QStringList{"未用"});
+}
+
+void LocalStoreTest::keylessRowsEndTheTaking() {
+    // A hand-made store may hold rows without key text; they cannot be marked, so they are
+    // never handed out.
+    {
+        StoreFile f(Path());
+        for (QString s : SchemaStatements())
+            QVERIFY(f.Run(s.replace("UNIQUE NOT NULL CHECK(\"卡密\" <> '')", "")));
+        QVERIFY(
+            f.Run("insert into 直接计数(产品,卡密,使用) values ('Q',NULL,'未用'), ('Q','','未用'), "
+                  "('Q','Q1','未用')"));
+    }
+    LocalStore store;
+    QVERIFY(store.Open(dir->path()));
+    QCOMPARE(store.TakeCountKeys("Q", "b", 1000000000), QStringList{"Q1"});
 }
 
 void LocalStoreTest::takingIsAllOrNothing() {
@@ -314,7 +331,7 @@ void LocalStoreTest::takingIsAllOrNothing() {
             f.Run("create trigger stop before update on 直接计数 when new.卡密 = 'Q3' "
                   "begin select raise(abort, 'disk trouble'); end"));
     }
-    QCOMPARE(store.TakeCountKeys("Q", "b", 4), (QStringList{"", "", "", ""}));
+    QCOMPARE(store.TakeCountKeys("Q", "b", 4), QStringList{});
     StoreFile f(Path());
     QCOMPARE(f.Rows("select count(*) from 直接计数 where 使用='未用'"), QStringList{"4"});
     QCOMPARE(f.Rows("select count(*) from 直接计数 where 买家 is not null"), QStringList{"0"});
@@ -322,10 +339,10 @@ void LocalStoreTest::takingIsAllOrNothing() {
     QCOMPARE(store.TakeCountKeys("Q", "b", 2), (QStringList{"Q1", "Q2"}));
 }
 
-void LocalStoreTest::takingFromAClosedStoreGivesEmptyEntries() {
+void LocalStoreTest::takingFromAClosedStoreGivesNothing() {
     LocalStore store;
-    QCOMPARE(store.TakeCountKeys("Q", "b", 3), (QStringList{"", "", ""}));
-    QCOMPARE(store.TakeCardKeys("Q", "30", "b", 1), QStringList{""});
+    QCOMPARE(store.TakeCountKeys("Q", "b", 3), QStringList{});
+    QCOMPARE(store.TakeCardKeys("Q", "30", "b", 1), QStringList{});
     QVERIFY(!store.Select(table::kCardKeys, {"卡密"}));
 }
 
