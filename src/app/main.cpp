@@ -1,11 +1,15 @@
 #include <QApplication>
-#include <QMainWindow>
+
+#include "app/Program.h"
 
 int main(int argc, char** argv) {
+    // The embedded browser shares its GL context with the window.
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication app(argc, argv);
-    QMainWindow window;
-    window.setWindowTitle(QStringLiteral("青鸾自动发货软件V3  使用时电脑要安装千牛并打开 点一下监控淘宝窗口上登录一下 点开始"));
-    window.resize(884, 589);
-    window.show();
+    QApplication::setApplicationName(QStringLiteral("Fahuo"));
+    // Minimised to the tray the window is hidden; a message box closing then must not end it.
+    QApplication::setQuitOnLastWindowClosed(false);
+    fahuo::Program program(fahuo::ParseProgramArguments(QApplication::arguments()));
+    program.Start();
     return app.exec();
 }

@@ -1,0 +1,108 @@
+#include "app/Program.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QSysInfo>
+#include <QThread>
+#include <cstdlib>
+
+#include "app/ConnectActions.h"
+#include "app/MainWindow.h"
+#include "app/SettingsFile.h"
+#include "app/WidgetControls.h"
+#include "app/WidgetDialogs.h"
+
+namespace fahuo {
+namespace {
+
+bool g_ending = false;
+
+void EndProgram() {
+    // More than the main loop running means a pass of the monitor cycle (or another wait) is
+    // under way; its loops would only start again, so the process ends here.
+    if (QThread::currentThread()->loopLevel() > 1)
+        std::_Exit(0);
+    QCoreApplication::exit(0);
+}
+
+}  // namespace
+
+bool ProgramEnding() {
+    return g_ending;
+}
+
+ProgramOptions ParseProgramArguments(const QStringList& arguments) {
+    ProgramOptions options;
+    for (int i = 1; i < arguments.size(); ++i) {
+        const QString& a = arguments.at(i);
+        auto value = [&](const QString& flag, QString& into) {
+            if (a == flag && i + 1 < arguments.size()) {
+                into = arguments.at(++i);
+                return true;
+            }
+            if (a.startsWith(flag + QLatin1Char('='))) {
+                into = a.mid(flag.size() + 1);
+                return true;
+            }
+            return false;
+        };
+        if (value(QStringLiteral("--data-dir"), options.dataDir))
+            continue;
+        value(QStringLiteral("--taobao-base"), options.taobaoBase);
+    }
+    return options;
+}
+
+Program::Program(ProgramOptions options, UserDialogs* dialogs)
+    : options_(std::move(options)), endProgram_(EndProgram) {
+    if (options_.dataDir.isEmpty())
+        options_.dataDir = QCoreApplication::applicationDirPath();
+    options_.dataDir = QDir(options_.dataDir).absolutePath();
+    QDir().mkpath(options_.dataDir);
+    if (!dialogs) {
+        ownDialogs_ = std::make_unique<WidgetDialogs>();
+        dialogs = ownDialogs_.get();
+    }
+    dialogs_ = dialogs;
+    window_ = std::make_unique<MainWindow>(*dialogs_);
+    if (ownDialogs_)
+        ownDialogs_->SetParent(window_.get());
+    controls_ = std::make_unique<WidgetControls>(window_.get());
+    controls_->SetItems(QStringLiteral("组合框ip"), {});
+    controls_->SetText(QStringLiteral("组合框ip"), QSysInfo::machineHostName());
+    window_->SetShutdown([this]() { Shutdown(); });
+    // A session ending (log-off) also keeps the settings.
+    connect(qApp, &QCoreApplication::aboutToQuit, this, [this]() {
+        if (!ended_)
+            SaveSettings(*controls_, SettingsPath());
+    });
+}
+
+Program::~Program() = default;
+
+QString Program::SettingsPath() const {
+    return QDir(options_.dataDir).filePath(kSettingsFileName);
+}
+
+void Program::Connect(const ControlActions& actions) {
+    unwired_ += ConnectActions(window_.get(), actions);
+}
+
+void Program::Start() {
+    LoadSettings(*controls_, SettingsPath());
+    window_->show();
+}
+
+void Program::Shutdown() {
+    if (ended_)
+        return;
+    ended_ = true;
+    g_ending = true;
+    if (stopFinder_)
+        stopFinder_();
+    SaveSettings(*controls_, SettingsPath());
+    if (endProgram_)
+        endProgram_();
+}
+
+}  // namespace fahuo
