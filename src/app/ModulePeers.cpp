@@ -1,9 +1,27 @@
 #include "app/ModulePeers.h"
 
 #include "channels/ChannelsModule.h"
+#include "store/StoreModule.h"
 #include "taobao/TaobaoModule.h"
 
 namespace fahuo {
+
+QStringList StoreKeys::TakeCountKeys(const QString& title, const QString& nick, qint64 count) {
+    return store_.store().TakeCountKeys(title, nick, count);
+}
+
+QStringList StoreKeys::TakeCardKeys(const QString& title, const QString& period,
+                                    const QString& nick, qint64 count) {
+    return store_.store().TakeCardKeys(title, period, nick, count);
+}
+
+void StoreKeys::RefreshCountKeyView() {
+    store_.RefreshCountKeyView();
+}
+
+void StoreKeys::RefreshCardKeyView() {
+    store_.RefreshCardKeyView();
+}
 
 OrderList TaobaoOrders::ReadOrderList() {
     return taobao_.ReadOrderList();

@@ -6,7 +6,22 @@ namespace fahuo {
 
 class ChannelsModule;
 class Controls;
+class StoreModule;
 class TaobaoModule;
+
+// The engine's keys over the local store; the key views are refreshed after a take.
+class StoreKeys : public KeyStore {
+  public:
+    explicit StoreKeys(StoreModule& store) : store_(store) {}
+    QStringList TakeCountKeys(const QString& title, const QString& nick, qint64 count) override;
+    QStringList TakeCardKeys(const QString& title, const QString& period, const QString& nick,
+                             qint64 count) override;
+    void RefreshCountKeyView() override;
+    void RefreshCardKeyView() override;
+
+  private:
+    StoreModule& store_;
+};
 
 // The engine's shop: orders, shipment and the browser login over the taobao module.
 class TaobaoOrders : public OrderSource {

@@ -9,7 +9,6 @@
 #include "app/ConnectActions.h"
 #include "app/MainWindow.h"
 #include "app/ModulePeers.h"
-#include "app/PendingPeers.h"
 #include "app/SettingsFile.h"
 #include "app/WidgetControls.h"
 #include "app/WidgetDialogs.h"
@@ -19,6 +18,7 @@
 #include "platform/Clock.h"
 #include "platform/SystemWindowSystem.h"
 #include "platform/WebEngineBrowser.h"
+#include "store/StoreModule.h"
 #include "taobao/TaobaoModule.h"
 
 namespace fahuo {
@@ -75,6 +75,7 @@ Program::Program(ProgramOptions options, UserDialogs* dialogs)
     controls_->SetText(QStringLiteral("组合框ip"), QSysInfo::machineHostName());
     window_->SetShutdown([this]() { Shutdown(); });
 
+    store_ = std::make_unique<StoreModule>(*controls_, *dialogs_, ProgramClock());
     windows_ = MakeSystemWindowSystem();
     channels_ = std::make_unique<ChannelsModule>(*controls_, *dialogs_, ProgramClock(), *windows_);
     channels_->SetLongSignature(LongSignature());
@@ -91,7 +92,7 @@ Program::Program(ProgramOptions options, UserDialogs* dialogs)
     }
 
     orders_ = std::make_unique<TaobaoOrders>(*taobao_);
-    keys_ = std::make_unique<NoKeys>();
+    keys_ = std::make_unique<StoreKeys>(*store_);
     mail_ = std::make_unique<ChannelsMail>(*channels_, *controls_);
     chat_ = std::make_unique<ChannelsChat>(*channels_);
     engine_ = std::make_unique<DeliveryEngine>(DeliveryPeers{
@@ -117,10 +118,24 @@ void Program::Connect(const ControlActions& actions) {
 void Program::Start() {
     LoadSettings(*controls_, SettingsPath());
     taobao_->OpenLoginPage();
+    // The views get their models first: a row click is connected through the view's selection.
+    for (const QString& view : ViewNames()) {
+        QList<int> widths;
+        for (const ViewColumn& column : ViewColumns(view))
+            widths.append(column.width);
+        window_->SetViewModel(view, store_->ViewModel(view), widths);
+    }
+    Connect(store_->Actions());
     Connect(engine_->Actions());
     Connect(taobao_->Actions());
     Connect(channels_->Actions());
     window_->show();
+    storeOpen_ = store_->Open(options_.dataDir);
+    if (!storeOpen_) {
+        // The window stays usable: empty lists, every store button reporting its failure.
+        dialogs_->ShowMessage(QStringLiteral("连接数据库失败！"));
+        return;
+    }
     if (options_.findQianniu)
         channels_->StartQianniuFinder();
 }
