@@ -8,14 +8,15 @@
 
 #include "app/ConnectActions.h"
 #include "app/MainWindow.h"
+#include "app/PendingPeers.h"
 #include "app/SettingsFile.h"
 #include "app/WidgetControls.h"
 #include "app/WidgetDialogs.h"
+#include "engine/DeliveryEngine.h"
+#include "platform/Clock.h"
 
 namespace fahuo {
 namespace {
-
-bool g_ending = false;
 
 void EndProgram() {
     // More than the main loop running means a pass of the monitor cycle (or another wait) is
@@ -26,10 +27,6 @@ void EndProgram() {
 }
 
 }  // namespace
-
-bool ProgramEnding() {
-    return g_ending;
-}
 
 ProgramOptions ParseProgramArguments(const QStringList& arguments) {
     ProgramOptions options;
@@ -71,6 +68,14 @@ Program::Program(ProgramOptions options, UserDialogs* dialogs)
     controls_->SetItems(QStringLiteral("组合框ip"), {});
     controls_->SetText(QStringLiteral("组合框ip"), QSysInfo::machineHostName());
     window_->SetShutdown([this]() { Shutdown(); });
+
+    orders_ = std::make_unique<NoOrders>();
+    keys_ = std::make_unique<NoKeys>();
+    mail_ = std::make_unique<NoMail>();
+    chat_ = std::make_unique<NoChat>();
+    engine_ = std::make_unique<DeliveryEngine>(DeliveryPeers{
+        *controls_, ProgramClock(), *dialogs_, *orders_, *keys_, *mail_, *chat_, options_.dataDir});
+    window_->SetSuccessCount([this]() { return engine_->deliveries().SuccessCount(); });
     // A session ending (log-off) also keeps the settings.
     connect(qApp, &QCoreApplication::aboutToQuit, this, [this]() {
         if (!ended_)
@@ -90,6 +95,7 @@ void Program::Connect(const ControlActions& actions) {
 
 void Program::Start() {
     LoadSettings(*controls_, SettingsPath());
+    Connect(engine_->Actions());
     window_->show();
 }
 
@@ -97,7 +103,7 @@ void Program::Shutdown() {
     if (ended_)
         return;
     ended_ = true;
-    g_ending = true;
+    engine_->ProgramEnding();
     if (stopFinder_)
         stopFinder_();
     SaveSettings(*controls_, SettingsPath());

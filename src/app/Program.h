@@ -10,8 +10,13 @@
 
 namespace fahuo {
 
+class DeliveryEngine;
 class MainWindow;
 class UserDialogs;
+class OrderSource;
+class KeyStore;
+class MailChannel;
+class ChatChannel;
 class WidgetControls;
 class WidgetDialogs;
 
@@ -30,10 +35,10 @@ ProgramOptions ParseProgramArguments(const QStringList& arguments);
 // name, runs the start-up in order and ends the program.
 //
 // Ending: the monitor cycle runs inside nested event loops (its waits), so ending "even in the
-// middle of a pass" cannot wait for those loops to unwind. Shutdown stops the Qianniu finder,
+// middle of a pass" cannot wait for those loops to unwind. Shutdown tells the engine
+// (DeliveryEngine::ProgramEnding, the cycle stops at its next step), stops the Qianniu finder,
 // saves confi.ini and then leaves the main event loop; if nested loops are running at that
 // moment (a pass is under way) the process ends right there, after the settings are safe.
-// ProgramEnding() turns true at the first step, for any code that wants to stop early.
 class Program : public QObject {
     Q_OBJECT
   public:
@@ -48,6 +53,7 @@ class Program : public QObject {
     void Shutdown();
 
     MainWindow& Window() { return *window_; }
+    DeliveryEngine& Engine() { return *engine_; }
     WidgetControls& Controls() { return *controls_; }
     UserDialogs& Dialogs() { return *dialogs_; }
     QString DataDir() const { return options_.dataDir; }
@@ -66,12 +72,16 @@ class Program : public QObject {
     UserDialogs* dialogs_ = nullptr;
     std::unique_ptr<MainWindow> window_;
     std::unique_ptr<WidgetControls> controls_;
+    // The engine's peers: the modules' own objects once they are wired, stand-ins until then.
+    std::unique_ptr<OrderSource> orders_;
+    std::unique_ptr<KeyStore> keys_;
+    std::unique_ptr<MailChannel> mail_;
+    std::unique_ptr<ChatChannel> chat_;
+    std::unique_ptr<DeliveryEngine> engine_;
     std::function<void()> stopFinder_;
     std::function<void()> endProgram_;
     QStringList unwired_;
     bool ended_ = false;
 };
-
-bool ProgramEnding();
 
 }  // namespace fahuo
