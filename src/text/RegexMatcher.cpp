@@ -24,7 +24,9 @@ bool RegexMatcher::Create(const QString& pattern, const QString& subject, bool c
     return true;
 }
 
-int RegexMatcher::MatchCount() const { return static_cast<int>(matches_.size()); }
+int RegexMatcher::MatchCount() const {
+    return static_cast<int>(matches_.size());
+}
 
 QString RegexMatcher::SubmatchText(int match, int group) const {
     if (match < 1 || match > matches_.size() || group < 1)
@@ -33,6 +35,12 @@ QString RegexMatcher::SubmatchText(int match, int group) const {
     if (group > m.lastCapturedIndex())
         return {};
     return m.captured(group);
+}
+
+qsizetype RegexMatcher::MatchStart(int match) const {
+    if (match < 1 || match > matches_.size())
+        return -1;
+    return matches_[match - 1].capturedStart(0);
 }
 
 }  // namespace fahuo
