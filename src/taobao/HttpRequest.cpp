@@ -64,6 +64,20 @@ QString RawHeaders(QNetworkReply* reply) {
     return text + QStringLiteral("\r\n");
 }
 
+// The proxy serves plain http only; https goes direct, as the proxy is named for http.
+class HttpOnlyProxy : public QNetworkProxyFactory {
+  public:
+    explicit HttpOnlyProxy(QNetworkProxy proxy) : proxy_(std::move(proxy)) {}
+    QList<QNetworkProxy> queryProxy(const QNetworkProxyQuery& query) override {
+        if (query.url().scheme() == QLatin1String("http"))
+            return {proxy_};
+        return {QNetworkProxy(QNetworkProxy::NoProxy)};
+    }
+
+  private:
+    QNetworkProxy proxy_;
+};
+
 }  // namespace
 
 HttpClient::HttpClient(QObject* parent)
@@ -85,7 +99,8 @@ QNetworkAccessManager* HttpClient::ManagerFor(const QString& proxy) {
     const QString host = colon < 0 ? address : address.left(colon);
     const int port = colon < 0 ? 80 : address.mid(colon + 1).toInt();
     auto* m = new QNetworkAccessManager(this);
-    m->setProxy(QNetworkProxy(QNetworkProxy::HttpProxy, host, static_cast<quint16>(port)));
+    m->setProxyFactory(new HttpOnlyProxy(
+        QNetworkProxy(QNetworkProxy::HttpProxy, host, static_cast<quint16>(port))));
     m->setCookieJar(jar_);
     jar_->setParent(this);
     proxied_.insert(address, m);

@@ -19,7 +19,7 @@ struct HttpRequestArgs {
     QByteArray postData;  // form body sent with POST, as it is
     QString cookieText;   // "a=1; b=2": sent instead of the jar's cookies for this request
     QString* returnedCookies = nullptr;  // receives "a=1; b=2" from the response's Set-Cookie
-    QString proxy;                       // "host:port" of an HTTP proxy; empty goes direct
+    QString proxy;                       // "host:port" for http; https and empty go direct
     int timeoutSeconds = 0;              // 0 means the client's default (90 s)
     bool serviceMessages = false;        // also handle the seller's clicks and keys while waiting
     QString extraHeaders;  // "Name: value\r\n" lines; they win over the default headers
@@ -41,7 +41,8 @@ class HttpClient : public QObject {
     // (redirects are followed). Empty when the request could not be made, the method is neither
     // GET nor POST, or the time-out passed; on a time-out the request is aborted and its
     // connection closed. The caller waits in a local event loop, so the window keeps painting
-    // and its timers run.
+    // and its timers and the browser run; the seller's clicks wait for the end of the request
+    // (bounded by the time-out) unless serviceMessages is set.
     QByteArray Request(const HttpRequestArgs& args);
 
     SharedCookieJar* cookieJar() const { return jar_; }

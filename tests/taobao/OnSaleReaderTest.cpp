@@ -1,22 +1,13 @@
-#include <QFile>
 #include <QtTest>
 
-#include "support/TestPaths.h"
+#include "SavedPage.h"
 #include "taobao/OnSaleReader.h"
-#include "text/Gbk.h"
 
 using namespace fahuo;
 
 Q_DECLARE_METATYPE(fahuo::OnSaleList)
 
 namespace {
-
-QString Fixture(const QString& name) {
-    QFile file(test::SourcePath(QStringLiteral("tests/fixtures/taobao/") + name));
-    if (!file.open(QIODevice::ReadOnly))
-        qFatal("missing fixture %s", qPrintable(name));
-    return DecodeGbk(file.readAll());
-}
 
 QString Link(const QString& host, const QString& id, const QString& title) {
     return QStringLiteral("<a href=\"http://%1/item.htm?id=%2\" target=_blank title=\"%3\">x</a>\n")
@@ -43,12 +34,12 @@ void OnSaleReaderTest::pages_data() {
     QTest::addColumn<OnSaleList>("expected");
 
     QTest::newRow("saved page: trimmed titles, https link, upper-case markup, other host skipped")
-        << Fixture("onsale_items.htm") << "item.taobao.com"
+        << test::SavedPage("onsale_items.htm") << "item.taobao.com"
         << OnSaleList{{"QQ会员 一个月 自动发货", "36123456789", "12.50"},
                       {"迅雷白金会员 7天", "36123456790", "5.00"},
                       {"网易云音乐黑胶", "36123456791", "30.00"}};
     QTest::newRow("saved page read for a test shop's host finds none")
-        << Fixture("onsale_items.htm") << "127.0.0.1:8080" << OnSaleList{};
+        << test::SavedPage("onsale_items.htm") << "127.0.0.1:8080" << OnSaleList{};
     QTest::newRow("extra prices dropped")
         << Link("127.0.0.1:8080", "1", "甲") + Price("1.00") + Price("2.00") << "127.0.0.1:8080"
         << OnSaleList{{"甲", "1", "1.00"}};
@@ -74,8 +65,8 @@ void OnSaleReaderTest::pages() {
 }
 
 void OnSaleReaderTest::nothingOnSale() {
-    QVERIFY(SaysNothingOnSale(Fixture("onsale_nothing.htm")));
-    QVERIFY(!SaysNothingOnSale(Fixture("onsale_items.htm")));
+    QVERIFY(SaysNothingOnSale(test::SavedPage("onsale_nothing.htm")));
+    QVERIFY(!SaysNothingOnSale(test::SavedPage("onsale_items.htm")));
 }
 
 QTEST_GUILESS_MAIN(OnSaleReaderTest)

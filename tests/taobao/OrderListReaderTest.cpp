@@ -1,22 +1,13 @@
-#include <QFile>
 #include <QtTest>
 
-#include "support/TestPaths.h"
+#include "SavedPage.h"
 #include "taobao/OrderListReader.h"
-#include "text/Gbk.h"
 
 using namespace fahuo;
 
 Q_DECLARE_METATYPE(fahuo::OrderList)
 
 namespace {
-
-QString Fixture(const QString& name) {
-    QFile file(test::SourcePath(QStringLiteral("tests/fixtures/taobao/") + name));
-    if (!file.open(QIODevice::ReadOnly))
-        qFatal("missing fixture %s", qPrintable(name));
-    return DecodeGbk(file.readAll());
-}
 
 OrderRecord Order(const QString& title, const QString& nick, const QString& email,
                   const QString& number, const QString& price, qint64 quantity,
@@ -73,7 +64,7 @@ void OrderListReaderTest::savedPages_data() {
 void OrderListReaderTest::savedPages() {
     QFETCH(QString, fixture);
     QFETCH(OrderList, expected);
-    const OrderList orders = ParseOrderList(Fixture(fixture));
+    const OrderList orders = ParseOrderList(test::SavedPage(fixture));
     QCOMPARE(orders.size(), expected.size());
     for (int i = 0; i < orders.size(); ++i) {
         const OrderRecord& o = orders[i];
