@@ -6,8 +6,11 @@ target_sources(fahuo_engine PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/AccountDeliveries.cpp
   ${CMAKE_CURRENT_LIST_DIR}/MonitorCycle.cpp
   ${CMAKE_CURRENT_LIST_DIR}/DeliveryEngine.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/TaobaoOrders.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/ChannelsPeers.cpp
 )
-target_link_libraries(fahuo_engine PUBLIC fahuo_platform)
+# The engine's peers over the program's modules (StoreKeys joins when the store library does).
+target_link_libraries(fahuo_engine PUBLIC fahuo_platform fahuo_channels)
 # The MySQL link belongs to the store library; until that library exists it is built here.
 if(TARGET fahuo_store)
   target_link_libraries(fahuo_engine PUBLIC fahuo_store)
