@@ -6,7 +6,7 @@
 
 #include "cli/CliCommand.h"
 #include "cli/ProductSource.h"
-#include "engine/DeliveryMethod.h"
+#include "store/DeliveryMethod.h"
 #include "engine/PriceTiers.h"
 #include "text/DateTimeText.h"
 #include "text/TextRules.h"

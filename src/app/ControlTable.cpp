@@ -376,7 +376,41 @@ const QList<ControlSpec> kControls = {
     {K::Memo, "编辑框4", "页7", kIntroduction, 8, 6, 858, 486},
 };
 
+constexpr const char* kChat = "编辑框_产品收件箱";
+constexpr const char* kSubject = "编辑框_产品邮件标题";
+constexpr const char* kBody = "编辑框_产品邮件内容";
+
+const QList<AppendLabel> kAppendLabels = {
+    {"标签53", "{niu_bianhao}", kChat},
+    {"标签51", "{niu_canpin}", kChat},
+    {"标签49", "{niu_myWang}", kChat},
+    {"标签52", "{niu_buyWang}", kChat},
+    {"标签50", "{niu_kami}", kChat},
+    {"标签58", "{niu_Q}", kChat},
+    {"标签61", "{niu_xiazai}", kChat},
+    {"标签62", "{niu_fujian}", kChat},
+    {"标签65", "/:)-(", kChat},
+    {"标签66", "/:074", kChat},
+    {"标签64", "/:(OK)", kChat},
+    {"标签67", "/:803", kChat},
+    {"标签56", "{title_canpin}", kSubject},
+    {"标签54", "{title_myWang}", kSubject},
+    {"标签55", "{title_buyWang}", kSubject},
+    {"标签42", "{email_bianhao}", kBody},
+    {"标签46", "{email_canpin}", kBody},
+    {"标签48", "{email_myWang}", kBody},
+    {"标签43", "{email_buyWang}", kBody},
+    {"标签47", "{email_kami}", kBody},
+    {"标签57", "{email_Q}", kBody},
+    {"标签38", "{email_xiazai}", kBody},
+    {"标签60", "{email_fujian}", kBody},
+};
+
 }  // namespace
+
+const QList<AppendLabel>& TemplateAppendLabels() {
+    return kAppendLabels;
+}
 
 const QList<ControlSpec>& WindowControls() {
     return kControls;

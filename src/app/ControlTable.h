@@ -50,6 +50,15 @@ const QList<ControlSpec>& WindowControls();
 // The page names used as parents above, in tab order.
 QString PageName(int index);
 
+// A placeholder or emoticon label of the product editor: a click appends its text at the end of
+// a template box.
+struct AppendLabel {
+    const char* label;
+    const char* appended;
+    const char* box;
+};
+const QList<AppendLabel>& TemplateAppendLabels();
+
 // Where our promotional and help pages live.
 inline const QString kShareAddress = QStringLiteral("https://example.com/fahuo/share");
 inline const QString kHomeAddress = QStringLiteral("https://example.com/fahuo");

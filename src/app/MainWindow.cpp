@@ -287,21 +287,41 @@ QWidget* MainWindow::CreateControl(int index, QWidget* parent, QWidget* previous
     return w;
 }
 
+void MainWindow::AppendToBox(const QString& box, const QString& text) {
+    // At the end whatever the caret position, and the box scrolls there.
+    if (auto* memo = qobject_cast<QPlainTextEdit*>(Control(box))) {
+        memo->moveCursor(QTextCursor::End);
+        memo->insertPlainText(text);
+        memo->ensureCursorVisible();
+    } else if (auto* edit = qobject_cast<QLineEdit*>(Control(box))) {
+        edit->end(false);
+        edit->insert(text);
+    }
+}
+
 ControlActions MainWindow::OwnActions() {
     using Event = ControlAction::Event;
-    return {
-        {kCollapseButton, Event::Clicked, [this]() { ToggleCollapse(); }},
-        // Asking for large direct-count attachments only makes sense with the key switch on.
-        {QStringLiteral("选择框_量大生附件"), Event::Clicked,
-         [this]() {
-             if (auto* box = qobject_cast<QCheckBox*>(Control(QStringLiteral("选择框_发卡开关"))))
-                 box->setChecked(true);
-         }},
-        {QStringLiteral("超级链接框_帮助"), Event::Clicked,
-         [this]() { dialogs_.OpenInBrowser(kShareAddress); }},
-        {QStringLiteral("图片框1"), Event::Clicked,
-         [this]() { dialogs_.OpenInBrowser(kHomeAddress); }},
-    };
+    ControlActions actions;
+    for (const AppendLabel& label : TemplateAppendLabels()) {
+        actions.append({QString::fromUtf8(label.label), Event::Clicked,
+                        [this, box = QString::fromUtf8(label.box),
+                         text = QString::fromUtf8(label.appended)]() { AppendToBox(box, text); }});
+    }
+    return actions +
+           ControlActions{
+               {kCollapseButton, Event::Clicked, [this]() { ToggleCollapse(); }},
+               // Asking for large direct-count attachments only makes sense with the key switch on.
+               {QStringLiteral("选择框_量大生附件"), Event::Clicked,
+                [this]() {
+                    if (auto* box =
+                            qobject_cast<QCheckBox*>(Control(QStringLiteral("选择框_发卡开关"))))
+                        box->setChecked(true);
+                }},
+               {QStringLiteral("超级链接框_帮助"), Event::Clicked,
+                [this]() { dialogs_.OpenInBrowser(kShareAddress); }},
+               {QStringLiteral("图片框1"), Event::Clicked,
+                [this]() { dialogs_.OpenInBrowser(kHomeAddress); }},
+           };
 }
 
 void MainWindow::WatchDoubleClick(QWidget* control) {

@@ -60,6 +60,7 @@ class MainWindow : public QWidget {
     ControlActions OwnActions();
     void WatchDoubleClick(QWidget* control);
     void RestoreFromTray();
+    void AppendToBox(const QString& box, const QString& text);
 
     UserDialogs& dialogs_;
     QTabWidget* tabs_ = nullptr;

@@ -8,12 +8,18 @@
 
 #include "app/ConnectActions.h"
 #include "app/MainWindow.h"
+#include "app/ModulePeers.h"
 #include "app/PendingPeers.h"
 #include "app/SettingsFile.h"
 #include "app/WidgetControls.h"
 #include "app/WidgetDialogs.h"
+#include "channels/ChannelsModule.h"
 #include "engine/DeliveryEngine.h"
+#include "engine/Signatures.h"
 #include "platform/Clock.h"
+#include "platform/SystemWindowSystem.h"
+#include "platform/WebEngineBrowser.h"
+#include "taobao/TaobaoModule.h"
 
 namespace fahuo {
 namespace {
@@ -69,10 +75,25 @@ Program::Program(ProgramOptions options, UserDialogs* dialogs)
     controls_->SetText(QStringLiteral("组合框ip"), QSysInfo::machineHostName());
     window_->SetShutdown([this]() { Shutdown(); });
 
-    orders_ = std::make_unique<NoOrders>();
+    windows_ = MakeSystemWindowSystem();
+    channels_ = std::make_unique<ChannelsModule>(*controls_, *dialogs_, ProgramClock(), *windows_);
+    channels_->SetLongSignature(LongSignature());
+
+    const std::optional<TaobaoHosts> hosts =
+        options_.taobaoBase.isEmpty() ? TaobaoHosts{} : TaobaoHosts::ForBase(options_.taobaoBase);
+    taobao_ = std::make_unique<TaobaoModule>(*controls_, *dialogs_, ProgramClock(),
+                                             hosts.value_or(TaobaoHosts{}));
+    if (options_.withBrowser) {
+        // Laid over page 1's controls; once the seller is logged in it hides and they show.
+        auto* browser = new WebEngineBrowser;
+        window_->SetBrowser(browser);
+        taobao_->AttachBrowser(*browser);
+    }
+
+    orders_ = std::make_unique<TaobaoOrders>(*taobao_);
     keys_ = std::make_unique<NoKeys>();
-    mail_ = std::make_unique<NoMail>();
-    chat_ = std::make_unique<NoChat>();
+    mail_ = std::make_unique<ChannelsMail>(*channels_, *controls_);
+    chat_ = std::make_unique<ChannelsChat>(*channels_);
     engine_ = std::make_unique<DeliveryEngine>(DeliveryPeers{
         *controls_, ProgramClock(), *dialogs_, *orders_, *keys_, *mail_, *chat_, options_.dataDir});
     window_->SetSuccessCount([this]() { return engine_->deliveries().SuccessCount(); });
@@ -95,8 +116,13 @@ void Program::Connect(const ControlActions& actions) {
 
 void Program::Start() {
     LoadSettings(*controls_, SettingsPath());
+    taobao_->OpenLoginPage();
     Connect(engine_->Actions());
+    Connect(taobao_->Actions());
+    Connect(channels_->Actions());
     window_->show();
+    if (options_.findQianniu)
+        channels_->StartQianniuFinder();
 }
 
 void Program::Shutdown() {
@@ -104,8 +130,7 @@ void Program::Shutdown() {
         return;
     ended_ = true;
     engine_->ProgramEnding();
-    if (stopFinder_)
-        stopFinder_();
+    channels_->StopQianniuFinder();
     SaveSettings(*controls_, SettingsPath());
     if (endProgram_)
         endProgram_();

@@ -10,7 +10,10 @@
 
 namespace fahuo {
 
+class ChannelsModule;
+class TaobaoModule;
 class DeliveryEngine;
+class WindowSystem;
 class MainWindow;
 class UserDialogs;
 class OrderSource;
@@ -22,8 +25,9 @@ class WidgetDialogs;
 
 struct ProgramOptions {
     QString dataDir;     // confi.ini, MDBfahuo.mdb, exports and key files; default: program folder
-    QString taobaoBase;  // empty: the real Taobao hosts
+    QString taobaoBase;  // empty: the real Taobao hosts; else every Taobao page at this base
     bool withBrowser = true;
+    bool findQianniu = true;  // tests leave the drives alone
 };
 
 // --data-dir DIR and --taobao-base URL; anything else is left to Qt. An empty data folder
@@ -55,6 +59,8 @@ class Program : public QObject {
     MainWindow& Window() { return *window_; }
     DeliveryEngine& Engine() { return *engine_; }
     WidgetControls& Controls() { return *controls_; }
+    ChannelsModule& Channels() { return *channels_; }
+    TaobaoModule& Taobao() { return *taobao_; }
     UserDialogs& Dialogs() { return *dialogs_; }
     QString DataDir() const { return options_.dataDir; }
     QString SettingsPath() const;
@@ -72,13 +78,15 @@ class Program : public QObject {
     UserDialogs* dialogs_ = nullptr;
     std::unique_ptr<MainWindow> window_;
     std::unique_ptr<WidgetControls> controls_;
+    std::unique_ptr<WindowSystem> windows_;
+    std::unique_ptr<ChannelsModule> channels_;
+    std::unique_ptr<TaobaoModule> taobao_;
     // The engine's peers: the modules' own objects once they are wired, stand-ins until then.
     std::unique_ptr<OrderSource> orders_;
     std::unique_ptr<KeyStore> keys_;
     std::unique_ptr<MailChannel> mail_;
     std::unique_ptr<ChatChannel> chat_;
     std::unique_ptr<DeliveryEngine> engine_;
-    std::function<void()> stopFinder_;
     std::function<void()> endProgram_;
     QStringList unwired_;
     bool ended_ = false;

@@ -58,6 +58,8 @@ class MainWindowTest : public QObject {
     void doubleClickLeavesOtherBoxes_data();
     void doubleClickLeavesOtherBoxes();
     void promotionalLinkAndPicture();
+    void placeholderLabelsAppend_data();
+    void placeholderLabelsAppend();
     void closingYesGoesToTray();
     void closingNoSavesSettings();
     void settingsRoundTripThroughTheWindow();
@@ -502,6 +504,53 @@ void MainWindowTest::promotionalLinkAndPicture() {
     QCOMPARE(dialogs_->opened.size(), 2);
 }
 
+void MainWindowTest::placeholderLabelsAppend_data() {
+    QTest::addColumn<QString>("label");
+    QTest::addColumn<QString>("box");
+    QTest::addColumn<QString>("appended");
+    QTest::newRow("chat order number") << "标签53"
+                                       << "编辑框_产品收件箱"
+                                       << "{niu_bianhao}";
+    QTest::newRow("chat handshake") << "标签65"
+                                    << "编辑框_产品收件箱"
+                                    << "/:)-(";
+    QTest::newRow("chat OK") << "标签64"
+                             << "编辑框_产品收件箱"
+                             << "/:(OK)";
+    QTest::newRow("chat fortune") << "标签67"
+                                  << "编辑框_产品收件箱"
+                                  << "/:803";
+    QTest::newRow("subject shopkeeper") << "标签54"
+                                        << "编辑框_产品邮件标题"
+                                        << "{title_myWang}";
+    QTest::newRow("subject buyer") << "标签55"
+                                   << "编辑框_产品邮件标题"
+                                   << "{title_buyWang}";
+    QTest::newRow("body keys") << "标签47"
+                               << "编辑框_产品邮件内容"
+                               << "{email_kami}";
+    QTest::newRow("body attachment") << "标签60"
+                                     << "编辑框_产品邮件内容"
+                                     << "{email_fujian}";
+}
+
+void MainWindowTest::placeholderLabelsAppend() {
+    QFETCH(QString, label);
+    QFETCH(QString, box);
+    QFETCH(QString, appended);
+    window_->Tabs()->setCurrentIndex(3);
+    const bool multiLine = qobject_cast<QPlainTextEdit*>(window_->Control(box)) != nullptr;
+    const QString before = multiLine ? QStringLiteral("亲，\r\n第二行") : QStringLiteral("亲，");
+    controls_->SetText(box, before);
+    // The caret at the start: the text still goes to the end.
+    if (auto* memo = qobject_cast<QPlainTextEdit*>(window_->Control(box)))
+        memo->moveCursor(QTextCursor::Start);
+    else
+        qobject_cast<QLineEdit*>(window_->Control(box))->setCursorPosition(0);
+    QTest::mousePress(window_->Control(label), Qt::LeftButton);
+    QCOMPARE(controls_->Text(box), before + appended);
+}
+
 void MainWindowTest::closingYesGoesToTray() {
     bool shutDown = false;
     window_->SetShutdown([&]() { shutDown = true; });
@@ -533,6 +582,8 @@ void MainWindowTest::closingNoSavesSettings() {
     fahuo::ProgramOptions options;
     options.dataDir = dir.path();
     options.withBrowser = false;
+    options.findQianniu = false;
+    options.taobaoBase = QStringLiteral("http://127.0.0.1:9");  // nothing listens: refused at once
     fahuo::Program program(options, &dialogs);
     int ended = 0;
     program.SetEndProgram([&]() { ++ended; });

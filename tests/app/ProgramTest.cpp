@@ -1,5 +1,6 @@
 #include <QFile>
 #include <QPushButton>
+#include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -18,6 +19,7 @@ class ProgramTest : public QObject {
   private slots:
     void arguments_data();
     void arguments();
+    void everyModuleActionFindsItsControl();
     void closingInTheMiddleOfAPassEndsIt();
     void minimisingLeavesTheCycleRunning();
 
@@ -26,6 +28,9 @@ class ProgramTest : public QObject {
         fahuo::ProgramOptions options;
         options.dataDir = dir.path();
         options.withBrowser = false;
+        options.findQianniu = false;
+        options.taobaoBase =
+            QStringLiteral("http://127.0.0.1:9");  // nothing listens: refused at once
         return options;
     }
 };
@@ -53,6 +58,20 @@ void ProgramTest::arguments() {
     const fahuo::ProgramOptions options = fahuo::ParseProgramArguments(arguments);
     QCOMPARE(options.dataDir, dataDir);
     QCOMPARE(options.taobaoBase, taobaoBase);
+}
+
+void ProgramTest::everyModuleActionFindsItsControl() {
+    QTemporaryDir dir;
+    RecordingDialogs dialogs;
+    fahuo::Program program(Options(dir), &dialogs);
+    program.SetEndProgram([]() {});
+    program.Start();
+    QCOMPARE(program.Unwired(), QStringList());
+    // The test mail with an empty outbox: the channels module reports it.
+    program.Window().Tabs()->setCurrentIndex(2);
+    QTest::mouseClick(program.Window().findChild<QPushButton*>(QStringLiteral("按钮27")),
+                      Qt::LeftButton);
+    QCOMPARE(dialogs.messages.size(), 1);
 }
 
 void ProgramTest::closingInTheMiddleOfAPassEndsIt() {

@@ -1,6 +1,6 @@
 #include <QtTest>
 
-#include "engine/DeliveryMethod.h"
+#include "store/DeliveryMethod.h"
 #include "engine/PriceTiers.h"
 
 using namespace fahuo;

@@ -1,20 +1,25 @@
-#include "engine/DeliveryMethod.h"
+#include "store/DeliveryMethod.h"
 
-#include "engine/ProductRecord.h"
+#include "store/StoreSchema.h"
 
 namespace fahuo {
 namespace {
 
+int Field(const char* column) {
+    return ProductFieldOfColumn(QString::fromUtf8(column));
+}
+
+// The price and value fields of tiers 1 to 7.
 QList<int> Tiers() {
-    QList<int> fields{ProductRecord::LowestPrice, ProductRecord::LowestValue};
-    for (int k = ProductRecord::Price2; k <= ProductRecord::Price2 + 11; ++k)
+    QList<int> fields{Field("最低价"), Field("最低价天")};
+    for (int k = Field("价格二"); k <= Field("价格七天"); ++k)
         fields.append(k);
     return fields;
 }
 
-QList<int> With(QList<int> fields, std::initializer_list<int> more) {
-    for (int k : more)
-        fields.append(k);
+QList<int> With(QList<int> fields, std::initializer_list<const char*> more) {
+    for (const char* column : more)
+        fields.append(Field(column));
     return fields;
 }
 
@@ -33,18 +38,21 @@ const QList<MethodFields>& MethodFieldTable() {
     static const QString kDays = QStringLiteral(" 价格 --- 天数");
     static const QString kDaysRow = QStringLiteral(" 价格 ---  天数");
     static const QList<MethodFields> table = {
-        {method::kDirectDownload, QStringLiteral(" 价格 --- 天或数"),
-         QStringLiteral(" 价格 --- 天或数"), QString(), false, {}, true},
+        {method::kDirectDownload,
+         QStringLiteral(" 价格 --- 天或数"),
+         QStringLiteral(" 价格 --- 天或数"),
+         QString(),
+         false,
+         {},
+         true},
         {method::kDirectCount, QStringLiteral(" 价格 ---  个数"), QStringLiteral(" 价格 ---  个数"),
-         kCardSwitch, true, With(Tiers(), {ProductRecord::GiftCount}), false},
+         kCardSwitch, true, With(Tiers(), {"赠送数"}), false},
         {method::kCardKeyWithPeriod, kDays, kDaysRow, kCardSwitch, true, Tiers(), false},
         {method::kTimedAccount, kDays, kDaysRow, kNetSwitch, true,
-         With(Tiers(), {ProductRecord::GiftHours, ProductRecord::GiftDays}), false},
+         With(Tiers(), {"赠送时", "赠送天"}), false},
         {method::kCountedOrder, QStringLiteral(" 价格 --- 有效天数 -- 个数(仅钱1)"),
          QStringLiteral(" 价格 --- 有效天数 -- 个数(仅钱1)"), kNetSwitch, false,
-         With(Tiers(), {ProductRecord::LowestCount, ProductRecord::GiftCount,
-                        ProductRecord::GiftHours, ProductRecord::GiftDays}),
-         false},
+         With(Tiers(), {"最低价数量", "赠送数", "赠送时", "赠送天"}), false},
         {method::kMultiSpecCardKeys, kDays, kDaysRow, kCardSwitch, true, Tiers(), false},
     };
     return table;
