@@ -3,7 +3,7 @@
 #include "channels/ChannelsModule.h"
 #include "engine/Signatures.h"
 
-namespace fahuo {
+namespace fahuo::peers {
 
 ChannelsMail::ChannelsMail(ChannelsModule& channels) : channels_(channels) {
     channels_.SetLongSignature(LongSignature());
@@ -29,4 +29,4 @@ QString ChannelsChat::WwcmdPath() const {
     return channels_.WwcmdPath();
 }
 
-}  // namespace fahuo
+}  // namespace fahuo::peers

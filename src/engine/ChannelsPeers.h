@@ -3,8 +3,11 @@
 #include "engine/EngineSeams.h"
 
 namespace fahuo {
-
 class ChannelsModule;
+}  // namespace fahuo
+
+// The engine's peers over the program's modules, for the window and the end-to-end test.
+namespace fahuo::peers {
 
 // Mail through the program's channels module. Making one also hands the module our signature,
 // which its test mail ends with as every delivery mail does.
@@ -30,4 +33,4 @@ class ChannelsChat : public ChatChannel {
     ChannelsModule& channels_;
 };
 
-}  // namespace fahuo
+}  // namespace fahuo::peers

@@ -2,7 +2,7 @@
 
 #include "taobao/TaobaoModule.h"
 
-namespace fahuo {
+namespace fahuo::peers {
 
 OrderList TaobaoOrders::ReadOrderList() {
     return taobao_.ReadOrderList();
@@ -17,4 +17,4 @@ void TaobaoOrders::RefreshBrowser() {
     taobao_.RefreshBrowser();
 }
 
-}  // namespace fahuo
+}  // namespace fahuo::peers

@@ -3,8 +3,11 @@
 #include "engine/EngineSeams.h"
 
 namespace fahuo {
-
 class TaobaoModule;
+}  // namespace fahuo
+
+// The engine's peers over the program's modules, for the window and the end-to-end test.
+namespace fahuo::peers {
 
 // The shop the engine reads and consigns through: the program's Taobao module.
 class TaobaoOrders : public OrderSource {
@@ -19,4 +22,4 @@ class TaobaoOrders : public OrderSource {
     TaobaoModule& taobao_;
 };
 
-}  // namespace fahuo
+}  // namespace fahuo::peers
