@@ -6,7 +6,8 @@ It offers AUTH LOGIN and PLAIN and accepts any user name with any password excep
 
 Every message received is saved in the maildir as one file:
     NNNNNN-<recipient>.eml    the message as it arrived (after the dot-stuffing is undone)
-    NNNNNN-<recipient>.json   {"mail_from", "rcpt_tos", "login", "mechanism", "tls"}
+    NNNNNN-<recipient>.json   {"mail_from", "rcpt_tos", "login", "mechanism", "tls",
+                              "esmtp" (false after HELO)}
 where NNNNNN counts up from 000001 and <recipient> is the first envelope recipient with every
 character outside [A-Za-z0-9@._+-] turned into "_". Files appear whole (written, then renamed).
 
@@ -57,6 +58,7 @@ class Saver:
             "login": login.decode("utf-8", "replace") if login else None,
             "mechanism": getattr(session, "fahuo_mechanism", None),
             "tls": bool(self.implicit_tls or session.ssl is not None),
+            "esmtp": bool(session.extended_smtp),
         }
         for suffix, data in ((".eml", envelope.original_content),
                              (".json", json.dumps(meta, ensure_ascii=False).encode("utf-8"))):

@@ -229,6 +229,8 @@ bool SmtpClient::StartTls() {
         DropConnection();
         return false;
     }
+    // Whatever came after the 220 in the clear must not pass for an answer under TLS.
+    received_.clear();
     socket_->startClientEncryption();
     const Awaited awaited = Await([&] { return socket_->isEncrypted(); });
     if (awaited != Awaited::Done) {

@@ -282,6 +282,8 @@ void MailTest::login() {
     if (!mechanism.isNull())
         QCOMPARE(envelope.value(QStringLiteral("mechanism")).toString(), mechanism.toString());
     QCOMPARE(envelope.value(QStringLiteral("login")).isNull(), mechanism.isNull());
+    // Greeted with EHLO to log in, with HELO otherwise.
+    QCOMPARE(envelope.value(QStringLiteral("esmtp")).toBool(), !mechanism.isNull());
 }
 
 void MailTest::faults_data() {

@@ -23,25 +23,32 @@ windows_path() { echo "Z:${1//\//\\}"; }
 export QIANNIU_STANDIN_RECORD
 QIANNIU_STANDIN_RECORD=$(windows_path "$work/record.txt")
 
-# A GBK text with CR LF inside, beginning with the empty lines the deliveries put first.
+# A GBK text with CR LF inside, beginning with the empty lines the deliveries put first; then a
+# text that code page 936 cannot hold, which goes as UTF-16.
 text=$'\r\n\r\n亲，您的卡密：ABCD-1234-EFGH\r\n使用说明见邮件附件。\r\n\r\n谢谢惠顾！'
+wide=$'谢谢😀\r\n再见'
 printf '%s' "$text" >"$work/text.txt"
+printf '%s' "$wide" >"$work/wide.txt"
 seller='青鸾小店'
 buyer='买家一号'
 
+# Both sends in one X session; wineserver -w lets every Wine process end before Xvfb does.
 start=$(date +%s.%N)
 status=0
-xvfb-run -a sh -c '"$1" "$2" "$3" "$4" "$5" "$6" "$7"; s=$?; "$8" -w; exit $s' sh \
+xvfb-run -a sh -c '
+  "$1" "$2" "$3" "$4" "$5" "$6" 300 || exit $?
+  "$1" "$2" "$3" "$4" "$5" "$7" 300 || exit $?
+  "$8" -w' sh \
   "$wine" "$exes/chat-driver.exe" "$(windows_path "$work/AliWorkbench/WWcmd.exe")" \
-  "$seller" "$buyer" "$(windows_path "$work/text.txt")" 300 "$wineserver" \
-  >"$work/driver.out" 2>&1 || status=$?
+  "$seller" "$buyer" "$(windows_path "$work/text.txt")" "$(windows_path "$work/wide.txt")" \
+  "$wineserver" >"$work/driver.out" 2>&1 || status=$?
 end=$(date +%s.%N)
 echo "wine step took $(awk "BEGIN{printf \"%.1f\", $end - $start}") s (prefix $WINEPREFIX)"
 cat "$work/driver.out"
 
 hex() { printf '%s' "$1" | od -An -v -tx1 | tr -d ' \n'; }
-expected=$(printf '%s\n' "OPENED $(hex "$buyer")" "SETTEXT $(hex "$text")" "KEYDOWN 13" \
-  "KEYUP 13" "CLOSE")
+sent() { printf '%s\n' "OPENED $(hex "$buyer")" "SETTEXT $(hex "$1")" "KEYDOWN 13" "KEYUP 13" "CLOSE"; }
+expected=$(sent "$text"; sent "$wide")
 got=$(cat "$work/record.txt" 2>/dev/null || true)
 if [ "$status" -ne 0 ] || [ "$got" != "$expected" ]; then
   echo "driver status $status (0: typed)"
@@ -49,4 +56,4 @@ if [ "$status" -ne 0 ] || [ "$got" != "$expected" ]; then
   echo "received:"; echo "$got"
   exit 1
 fi
-echo "the chat window received the whole text, one Enter, and was closed"
+echo "the chat window received each whole text, one Enter each, and was closed each time"

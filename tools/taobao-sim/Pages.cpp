@@ -51,7 +51,9 @@ QString LoginPage(const QString& error) {
     QString body = QStringLiteral(
         "<h1>淘宝网 - 登录</h1>\r\n"
         "<form id=\"login-form\" method=\"post\" action=\"/member/login.jhtml\">\r\n"
-        "<input type=\"text\" id=\"TPL_username\" name=\"TPL_username\">\r\n"
+        "<label for=\"TPL_username\">账户名</label> "
+        "<input type=\"text\" id=\"TPL_username\" name=\"TPL_username\" placeholder=\"会员名\">\r\n"
+        "<label for=\"TPL_password\">密码</label> "
         "<input type=\"password\" id=\"TPL_password\" name=\"TPL_password\">\r\n"
         "<button type=\"submit\" id=\"J_SubmitStatic\">登 录</button>\r\n"
         "</form>\r\n");
