@@ -88,6 +88,28 @@ void BrowserLoginTest::loginInTheBrowserServesTheReaders() {
     QCOMPARE(after[0].orderId, QString("7002"));
     QVERIFY(sim.Orders()[0].toObject()["shipped"].toBool());
 
+    // Cookies a response of the program sets reach the browser too: a login through the HTTP
+    // client renews the token the page sees.
+    QVERIFY(test::TaobaoSim::LogIn(module.Http(), module.hosts()));
+    QByteArray token;
+    for (const QNetworkCookie& c : module.Http().cookieJar()->AllCookies()) {
+        if (c.name() == "_tb_token_")
+            token = c.value();
+    }
+    QVERIFY(!token.isEmpty());
+    auto pageCookies = [&browser] {
+        auto result = std::make_shared<std::optional<QString>>();
+        browser.page()->runJavaScript(QStringLiteral("document.cookie"),
+                                      [result](const QVariant& v) { *result = v.toString(); });
+        QElapsedTimer waited;
+        waited.start();
+        while (!result->has_value() && waited.elapsed() < 5000)
+            QTest::qWait(20);
+        return result->value_or(QString());
+    };
+    QTRY_VERIFY_WITH_TIMEOUT(pageCookies().contains("_tb_token_=" + QString::fromLatin1(token)),
+                             10000);
+
     // A refresh keeps the browser on the seller's page, hidden.
     loaded.clear();
     module.RefreshBrowser();
