@@ -150,12 +150,8 @@ class KeyPageHandlers {
     void Add() {
         if (!StateChosen())
             return;
-        if (c_.store.Insert(page_.table, Columns(), EditorValues(false))) {
-            c_.refresh(page_.view);
-            c_.dialogs.ShowMessage(QStringLiteral("添加记录成功"));
-        } else {
-            c_.dialogs.ShowMessage(page_.addFailedMessage);
-        }
+        c_.Report(c_.store.Insert(page_.table, Columns(), EditorValues(false)), page_.view,
+                  QStringLiteral("添加记录成功"), page_.addFailedMessage);
     }
 
     // The whole paste is one transaction; a key that exists already or is empty is refused
@@ -189,33 +185,20 @@ class KeyPageHandlers {
         if (!StateChosen())
             return;
         const QString old = c_.controls.SelectedCell(page_.view, 2);
-        if (c_.store.Update(page_.table, Columns(), EditorValues(page_.trimsModifiedKey),
-                            StoreCondition::Equals(kKey, old))) {
-            c_.refresh(page_.view);
-            c_.dialogs.ShowMessage(QStringLiteral("更改数据成功！"));
-        } else {
-            c_.dialogs.ShowMessage(QStringLiteral("更改数据失败，卡密不能重复！"));
-        }
+        c_.Report(c_.store.Update(page_.table, Columns(), EditorValues(page_.trimsModifiedKey),
+                                  StoreCondition::Equals(kKey, old)),
+                  page_.view, QStringLiteral("更改数据成功！"),
+                  QStringLiteral("更改数据失败，卡密不能重复！"));
     }
 
     void DeleteSelected() {
-        bool ok = false;
-        const qlonglong id = c_.controls.SelectedCell(page_.view, 0).toLongLong(&ok);
-        if (ok && c_.store.Delete(page_.table, StoreCondition::Equals(QStringLiteral("id"), id))) {
-            c_.refresh(page_.view);
-            c_.dialogs.ShowMessage(QStringLiteral("删除数据成功"));
-        } else {
-            c_.dialogs.ShowMessage(page_.deleteFailedMessage);
-        }
+        c_.Report(c_.DeleteSelected(page_.table, page_.view), page_.view,
+                  QStringLiteral("删除数据成功"), page_.deleteFailedMessage);
     }
 
     void DeleteAll() {
-        if (c_.store.DeleteAll(page_.table)) {
-            c_.refresh(page_.view);
-            c_.dialogs.ShowMessage(QStringLiteral("删除数据成功"));
-        } else {
-            c_.dialogs.ShowMessage(QStringLiteral("删除数据失败！@"));
-        }
+        c_.Report(c_.store.DeleteAll(page_.table), page_.view, QStringLiteral("删除数据成功"),
+                  QStringLiteral("删除数据失败！@"));
     }
 
     void Export(const std::optional<StoreCondition>& where, const QString& baseName) {
@@ -244,12 +227,8 @@ class KeyPageHandlers {
 
     void AdvancedDelete() {
         const auto where = Advanced(page_.advancedDelete);
-        if (where && c_.store.Delete(page_.table, *where)) {
-            c_.refresh(page_.view);
-            c_.dialogs.ShowMessage(QStringLiteral("删除数据成功"));
-        } else {
-            c_.dialogs.ShowMessage(QStringLiteral("删除数据失败！"));
-        }
+        c_.Report(where ? c_.store.Delete(page_.table, *where) : StoreResult{}, page_.view,
+                  QStringLiteral("删除数据成功"), QStringLiteral("删除数据失败！"));
     }
 
     void RowClicked() {

@@ -208,6 +208,17 @@ StoreResult LocalStore::Insert(const QString& table, const QStringList& columns,
 
 int LocalStore::InsertEach(const QString& table, const QStringList& columns,
                            const QList<QStringList>& rows) {
+    qsizetype i = 0;
+    return InsertEach(table, columns, [&](QStringList* row) {
+        if (i == rows.size())
+            return false;
+        *row = rows[i++];
+        return true;
+    });
+}
+
+int LocalStore::InsertEach(const QString& table, const QStringList& columns,
+                           const std::function<bool(QStringList* row)>& next) {
     if (!open_ || !KnownColumns(table, columns))
         return 0;
     StoreTransaction transaction(*this);
@@ -218,7 +229,8 @@ int LocalStore::InsertEach(const QString& table, const QStringList& columns,
     if (!error.isEmpty())
         return 0;
     int added = 0;
-    for (const QStringList& row : rows) {
+    QStringList row;
+    while (next(&row)) {
         if (row.size() != columns.size())
             continue;
         for (int i = 0; i < row.size(); ++i)

@@ -6,6 +6,7 @@
 #include <QString>
 #include <QStringList>
 #include <QVariant>
+#include <functional>
 #include <optional>
 
 #include "store/StoreCondition.h"
@@ -51,6 +52,10 @@ class LocalStore {
     // is skipped. Returns the number of rows that went in, 0 when the transaction failed.
     int InsertEach(const QString& table, const QStringList& columns,
                    const QList<QStringList>& rows);
+    // The same for rows made one at a time: next fills the row and returns false after the
+    // last one, so a long series never sits in memory.
+    int InsertEach(const QString& table, const QStringList& columns,
+                   const std::function<bool(QStringList* row)>& next);
     // Sets the columns on every row that meets the condition.
     StoreResult Update(const QString& table, const QStringList& columns, const QStringList& values,
                        const StoreCondition& where);

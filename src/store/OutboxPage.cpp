@@ -34,12 +34,9 @@ class OutboxPage {
     }
 
     void Add() {
-        if (c_.store.Insert(table::kOutbox, Columns(), EditorValues())) {
-            c_.refresh(view::kOutbox);
-            c_.dialogs.ShowMessage(QStringLiteral("添加记录成功"));
-        } else {
-            c_.dialogs.ShowMessage(QStringLiteral("添加记录失败！邮箱不能重复，也不能空"));
-        }
+        c_.Report(c_.store.Insert(table::kOutbox, Columns(), EditorValues()), view::kOutbox,
+                  QStringLiteral("添加记录成功"),
+                  QStringLiteral("添加记录失败！邮箱不能重复，也不能空"));
     }
 
     // One transaction; an address that exists already is refused by the store, silently.
@@ -56,31 +53,18 @@ class OutboxPage {
 
     void Modify() {
         const QString old = c_.controls.SelectedCell(view::kOutbox, 2);
-        if (c_.store.Update(table::kOutbox, Columns(), EditorValues(),
-                            StoreCondition::Equals(kAddress, old))) {
-            c_.refresh(view::kOutbox);
-            c_.dialogs.ShowMessage(QStringLiteral("更改数据成功！"));
-        } else {
-            c_.dialogs.ShowMessage(QStringLiteral("更改数据失败！邮箱不能重复，也不能空"));
-        }
+        c_.Report(c_.store.Update(table::kOutbox, Columns(), EditorValues(),
+                                  StoreCondition::Equals(kAddress, old)),
+                  view::kOutbox, QStringLiteral("更改数据成功！"),
+                  QStringLiteral("更改数据失败！邮箱不能重复，也不能空"));
     }
 
     void Deleted(const StoreResult& result) {
-        if (result) {
-            c_.refresh(view::kOutbox);
-            c_.dialogs.ShowMessage(QStringLiteral("删除数据成功"));
-        } else {
-            c_.dialogs.ShowMessage(QStringLiteral("删除数据失败！@"));
-        }
+        c_.Report(result, view::kOutbox, QStringLiteral("删除数据成功"),
+                  QStringLiteral("删除数据失败！@"));
     }
 
-    void DeleteSelected() {
-        bool ok = false;
-        const qlonglong id = c_.controls.SelectedCell(view::kOutbox, 0).toLongLong(&ok);
-        Deleted(
-            ok ? c_.store.Delete(table::kOutbox, StoreCondition::Equals(QStringLiteral("id"), id))
-               : StoreResult{});
-    }
+    void DeleteSelected() { Deleted(c_.DeleteSelected(table::kOutbox, view::kOutbox)); }
 
     void DeleteAll() { Deleted(c_.store.DeleteAll(table::kOutbox)); }
 
@@ -106,12 +90,20 @@ class OutboxPage {
         const QString prefix = in.Text(QStringLiteral("编辑框1"));
         const QString suffix = in.Text(QStringLiteral("编辑框_企业邮箱后缀"));
         const QString password = in.Text(QStringLiteral("编辑框5"));
-        QList<QStringList> rows;
-        for (qint64 n = first; n <= last; ++n) {
-            rows.append({product, prefix + QString::number(n) + suffix, password,
-                         kEnterpriseSmtpHost, QStringLiteral("25")});
-        }
-        c_.store.InsertEach(table::kOutbox, Columns(), rows);
+        qint64 n = first;
+        bool more = first <= last;
+        c_.store.InsertEach(table::kOutbox, Columns(), [&](QStringList* row) {
+            if (!more)
+                return false;
+            *row = {product, prefix + QString::number(n) + suffix, password, kEnterpriseSmtpHost,
+                    QStringLiteral("25")};
+            // Stops at the last number without stepping past the largest one.
+            if (n < last)
+                ++n;
+            else
+                more = false;
+            return true;
+        });
         c_.refresh(view::kOutbox);
     }
 

@@ -46,12 +46,9 @@ class ProductEditor {
     void Add() {
         if (!MethodChosen())
             return;
-        if (c_.store.Insert(table::kProducts, ProductColumnNames(), EditorValues())) {
-            c_.refresh(view::kProducts);
-            c_.dialogs.ShowMessage(QStringLiteral("添加记录成功"));
-        } else {
-            c_.dialogs.ShowMessage(QStringLiteral("添加记录失败！产品不能重复也不能为空！"));
-        }
+        c_.Report(c_.store.Insert(table::kProducts, ProductColumnNames(), EditorValues()),
+                  view::kProducts, QStringLiteral("添加记录成功"),
+                  QStringLiteral("添加记录失败！产品不能重复也不能为空！"));
     }
 
     // The product is found by the title its row showed; with no row selected nothing matches
@@ -60,31 +57,18 @@ class ProductEditor {
         if (!MethodChosen())
             return;
         const QString old = c_.controls.SelectedCell(view::kProducts, 1);
-        if (c_.store.Update(table::kProducts, ProductColumnNames(), EditorValues(),
-                            StoreCondition::Equals(kTitle, old))) {
-            c_.refresh(view::kProducts);
-            c_.dialogs.ShowMessage(QStringLiteral("更改数据成功！"));
-        } else {
-            c_.dialogs.ShowMessage(QStringLiteral("更改数据失败!产品名称不能重复也不能空"));
-        }
+        c_.Report(c_.store.Update(table::kProducts, ProductColumnNames(), EditorValues(),
+                                  StoreCondition::Equals(kTitle, old)),
+                  view::kProducts, QStringLiteral("更改数据成功！"),
+                  QStringLiteral("更改数据失败!产品名称不能重复也不能空"));
     }
 
     void Deleted(const StoreResult& result) {
-        if (result) {
-            c_.refresh(view::kProducts);
-            c_.dialogs.ShowMessage(QStringLiteral("删除数据成功"));
-        } else {
-            c_.dialogs.ShowMessage(QStringLiteral("删除数据失败！@"));
-        }
+        c_.Report(result, view::kProducts, QStringLiteral("删除数据成功"),
+                  QStringLiteral("删除数据失败！@"));
     }
 
-    void DeleteSelected() {
-        bool ok = false;
-        const qlonglong id = c_.controls.SelectedCell(view::kProducts, 0).toLongLong(&ok);
-        Deleted(
-            ok ? c_.store.Delete(table::kProducts, StoreCondition::Equals(QStringLiteral("id"), id))
-               : StoreResult{});
-    }
+    void DeleteSelected() { Deleted(c_.DeleteSelected(table::kProducts, view::kProducts)); }
 
     void DeleteAll() { Deleted(c_.store.DeleteAll(table::kProducts)); }
 

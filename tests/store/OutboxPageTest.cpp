@@ -254,6 +254,13 @@ void OutboxPageTest::generateWithFirstAfterLast() {
     QVERIFY(f.Click("按钮26"));
     // Nothing added, and the view refreshed all the same.
     QCOMPARE(f.controls.RowCount(kView), 1);
+
+    // A last number beyond the largest reads as the largest; the series stops there.
+    f.controls.SetText("编辑框2", "9223372036854775806");
+    f.controls.SetText("编辑框3", "99999999999999999999");
+    QVERIFY(f.Click("按钮26"));
+    QCOMPARE(f.controls.RowCount(kView), 3);
+    QCOMPARE(f.controls.Cell(kView, 2, 2), QString("daili9223372036854775807"));
 }
 
 void OutboxPageTest::rowClickFillsTheBoxes() {
