@@ -102,7 +102,7 @@ void FillWithShell(const QDir& dir, const QString& store, const QString& table, 
 }
 
 void Report(const char* what, double seconds, const QString& baseline) {
-    std::printf("%-44s %9.3f s   %s\n", what, seconds, qPrintable(baseline));
+    std::printf("%-44s %10.1f ms   %s\n", what, seconds * 1000, qPrintable(baseline));
     std::fflush(stdout);
 }
 
