@@ -6,13 +6,9 @@ target_sources(fahuo_engine PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/AccountDeliveries.cpp
   ${CMAKE_CURRENT_LIST_DIR}/MonitorCycle.cpp
   ${CMAKE_CURRENT_LIST_DIR}/DeliveryEngine.cpp
+  # The engine's peers over the program's modules.
+  ${CMAKE_CURRENT_LIST_DIR}/TaobaoOrders.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/ChannelsPeers.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/StoreKeys.cpp
 )
-target_link_libraries(fahuo_engine PUBLIC fahuo_platform)
-# The MySQL link belongs to the store library; until that library exists it is built here.
-if(TARGET fahuo_store)
-  target_link_libraries(fahuo_engine PUBLIC fahuo_store)
-else()
-  find_package(Qt6 REQUIRED COMPONENTS Sql)
-  target_sources(fahuo_engine PRIVATE ${PROJECT_SOURCE_DIR}/src/store/RemoteDb.cpp)
-  target_link_libraries(fahuo_engine PUBLIC Qt6::Sql)
-endif()
+target_link_libraries(fahuo_engine PUBLIC fahuo_platform fahuo_store fahuo_channels)
