@@ -8,13 +8,14 @@
 
 #include "app/ConnectActions.h"
 #include "app/MainWindow.h"
-#include "app/ModulePeers.h"
 #include "app/SettingsFile.h"
 #include "app/WidgetControls.h"
 #include "app/WidgetDialogs.h"
 #include "channels/ChannelsModule.h"
+#include "engine/ChannelsPeers.h"
 #include "engine/DeliveryEngine.h"
-#include "engine/Signatures.h"
+#include "engine/StoreKeys.h"
+#include "engine/TaobaoOrders.h"
 #include "platform/Clock.h"
 #include "platform/SystemWindowSystem.h"
 #include "platform/WebEngineBrowser.h"
@@ -78,7 +79,6 @@ Program::Program(ProgramOptions options, UserDialogs* dialogs)
     store_ = std::make_unique<StoreModule>(*controls_, *dialogs_, ProgramClock());
     windows_ = MakeSystemWindowSystem();
     channels_ = std::make_unique<ChannelsModule>(*controls_, *dialogs_, ProgramClock(), *windows_);
-    channels_->SetLongSignature(LongSignature());
 
     const std::optional<TaobaoHosts> hosts =
         options_.taobaoBase.isEmpty() ? TaobaoHosts{} : TaobaoHosts::ForBase(options_.taobaoBase);
@@ -91,10 +91,10 @@ Program::Program(ProgramOptions options, UserDialogs* dialogs)
         taobao_->AttachBrowser(*browser);
     }
 
-    orders_ = std::make_unique<TaobaoOrders>(*taobao_);
-    keys_ = std::make_unique<StoreKeys>(*store_);
-    mail_ = std::make_unique<ChannelsMail>(*channels_, *controls_);
-    chat_ = std::make_unique<ChannelsChat>(*channels_);
+    orders_ = std::make_unique<peers::TaobaoOrders>(*taobao_);
+    keys_ = std::make_unique<peers::StoreKeys>(*store_);
+    mail_ = std::make_unique<peers::ChannelsMail>(*channels_);
+    chat_ = std::make_unique<peers::ChannelsChat>(*channels_);
     engine_ = std::make_unique<DeliveryEngine>(DeliveryPeers{
         *controls_, ProgramClock(), *dialogs_, *orders_, *keys_, *mail_, *chat_, options_.dataDir});
     window_->SetSuccessCount([this]() { return engine_->deliveries().SuccessCount(); });
