@@ -21,88 +21,89 @@
 class WindowLoginTest : public QObject {
     Q_OBJECT
   private slots:
+    void init();
+    void cleanup();
     void loginRevealsPageOneAndFetchesTitles();
     void deliversAnOrderEndToEnd();
 
   private:
-    // Logs in through the window's browser; false when the browser did not hide in time.
-    static bool LogIn(fahuo::Program& program);
+    QWebEngineView* Browser() const {
+        return program_->Window().findChild<QWebEngineView*>(QStringLiteral("互联网浏览器1"));
+    }
+    // Fills and sends the shop's login form; true once the browser has hidden.
+    bool SubmitLogin() {
+        Browser()->page()->runJavaScript(
+            QStringLiteral("document.getElementById('TPL_username').value = 'demo';"
+                           "document.getElementById('TPL_password').value = 'demo';"
+                           "document.getElementById('login-form').submit();"));
+        return QTest::qWaitFor([this]() { return Browser()->isHidden(); }, 60000);
+    }
+
+    fahuo::test::TaobaoSim* sim_ = nullptr;
+    QTemporaryDir* dir_ = nullptr;
+    fahuo::test::RecordingDialogs dialogs_;
+    fahuo::Program* program_ = nullptr;  // made, not started
 };
 
-bool WindowLoginTest::LogIn(fahuo::Program& program) {
-    auto* browser = program.Window().findChild<QWebEngineView*>(QStringLiteral("互联网浏览器1"));
-    QSignalSpy loaded(browser, &QWebEngineView::loadFinished);
-    if (!loaded.wait(60000))
-        return false;
-    browser->page()->runJavaScript(
-        QStringLiteral("document.getElementById('TPL_username').value = 'demo';"
-                       "document.getElementById('TPL_password').value = 'demo';"
-                       "document.getElementById('login-form').submit();"));
-    return QTest::qWaitFor([&]() { return browser->isHidden(); }, 60000);
+void WindowLoginTest::init() {
+    sim_ = new fahuo::test::TaobaoSim;
+    QVERIFY2(
+        sim_->Start({QStringLiteral("--shop"),
+                     fahuo::test::SourcePath(QStringLiteral("tools/taobao-sim/demo-shop.json"))}),
+        qPrintable(sim_->error()));
+    dir_ = new QTemporaryDir;
+    dialogs_ = fahuo::test::RecordingDialogs();
+    fahuo::ProgramOptions options;
+    options.dataDir = dir_->path();
+    options.taobaoBase = sim_->Base();
+    options.findQianniu = false;
+    program_ = new fahuo::Program(options, &dialogs_);
+    program_->SetEndProgram([]() {});
+}
+
+void WindowLoginTest::cleanup() {
+    delete program_;
+    program_ = nullptr;
+    delete dir_;
+    delete sim_;
 }
 
 void WindowLoginTest::loginRevealsPageOneAndFetchesTitles() {
-    fahuo::test::TaobaoSim sim;
-    QVERIFY2(
-        sim.Start({QStringLiteral("--shop"),
-                   fahuo::test::SourcePath(QStringLiteral("tools/taobao-sim/demo-shop.json"))}),
-        qPrintable(sim.error()));
-    QTemporaryDir dir;
-    fahuo::test::RecordingDialogs dialogs;
-    fahuo::ProgramOptions options;
-    options.dataDir = dir.path();
-    options.taobaoBase = sim.Base();
-    options.findQianniu = false;
-    fahuo::Program program(options, &dialogs);
-    program.SetEndProgram([]() {});
-    auto* browser = program.Window().findChild<QWebEngineView*>(QStringLiteral("互联网浏览器1"));
+    QWebEngineView* browser = Browser();
     QVERIFY(browser);
     QSignalSpy loaded(browser, &QWebEngineView::loadFinished);
-    program.Start();
+    program_->Start();
     QTRY_VERIFY_WITH_TIMEOUT(loaded.size() >= 1, 60000);
     QCOMPARE(browser->url().path(), QStringLiteral("/member/login.jhtml"));
-    QWidget* onSale = program.Window().Control(QStringLiteral("分组框_取得淘宝上在售产品名"));
+    QWidget* onSale = program_->Window().Control(QStringLiteral("分组框_取得淘宝上在售产品名"));
     QVERIFY(browser->isVisible());
     QVERIFY(onSale->visibleRegion().isEmpty());  // covered by the browser
 
-    browser->page()->runJavaScript(
-        QStringLiteral("document.getElementById('TPL_username').value = 'demo';"
-                       "document.getElementById('TPL_password').value = 'demo';"
-                       "document.getElementById('login-form').submit();"));
-    QTRY_VERIFY_WITH_TIMEOUT(browser->isHidden(), 60000);
+    QVERIFY(SubmitLogin());
     QVERIFY(!onSale->visibleRegion().isEmpty());
 
     QStringList titles;
-    for (const QJsonValue& item : sim.Items())
+    for (const QJsonValue& item : sim_->Items())
         titles.append(item.toObject().value(QStringLiteral("title")).toString());
     QVERIFY(!titles.isEmpty());
-    QTest::mouseClick(program.Window().findChild<QPushButton*>(QStringLiteral("按钮18")),
+    QTest::mouseClick(program_->Window().findChild<QPushButton*>(QStringLiteral("按钮18")),
                       Qt::LeftButton);
     const QString combo = QStringLiteral("组合框_在售产品");
-    QTRY_COMPARE_WITH_TIMEOUT(program.Controls().Items(combo), titles, 30000);
-    QCOMPARE(program.Controls().Text(combo), QStringLiteral("有了！请选择"));
-    QCOMPARE(dialogs.messages, QStringList());
+    QTRY_COMPARE_WITH_TIMEOUT(program_->Controls().Items(combo), titles, 30000);
+    QCOMPARE(program_->Controls().Text(combo), QStringLiteral("有了！请选择"));
+    QCOMPARE(dialogs_.messages, QStringList());
 }
 
 // A seller sets up a direct-count product and its keys through the window, logs in, presses
 // start: the paid order is delivered, shipped on the shop and counted.
 void WindowLoginTest::deliversAnOrderEndToEnd() {
-    fahuo::test::TaobaoSim sim;
-    QVERIFY2(
-        sim.Start({QStringLiteral("--shop"),
-                   fahuo::test::SourcePath(QStringLiteral("tools/taobao-sim/demo-shop.json"))}),
-        qPrintable(sim.error()));
-    QTemporaryDir dir;
-    fahuo::test::RecordingDialogs dialogs;
-    fahuo::ProgramOptions options;
-    options.dataDir = dir.path();
-    options.taobaoBase = sim.Base();
-    options.findQianniu = false;
-    fahuo::Program program(options, &dialogs);
-    program.SetEndProgram([]() {});
-    program.Start();
+    QSignalSpy loaded(Browser(), &QWebEngineView::loadFinished);
+    program_->Start();
+    QVERIFY(loaded.wait(60000));
+    QVERIFY(SubmitLogin());
+    fahuo::Program& program = *program_;
+    fahuo::test::RecordingDialogs& dialogs = dialogs_;
     fahuo::WidgetControls& c = program.Controls();
-    QVERIFY(LogIn(program));
 
     const QString title = QStringLiteral("QQ会员 一个月 自动发货");
     auto* method = program.Window().findChild<QComboBox*>(QStringLiteral("组合框_产品方式"));
@@ -143,7 +144,7 @@ void WindowLoginTest::deliversAnOrderEndToEnd() {
 
     QCOMPARE(c.Text(QStringLiteral("标签_成功次数")), QStringLiteral("1"));
     QCOMPARE(c.Text(QStringLiteral("标签_总金额")), QStringLiteral("24"));  // 12 × 2
-    const QJsonArray consignments = sim.Consignments();
+    const QJsonArray consignments = sim_->Consignments();
     QCOMPARE(consignments.size(), 1);
     const QString view = QStringLiteral("超级列表框_直接计数");
     program.Store().RefreshCountKeyView();
