@@ -124,6 +124,7 @@ MainWindow::MainWindow(UserDialogs& dialogs, QWidget* parent) : QWidget(parent),
 
     Build();
 
+    trayAvailable_ = QSystemTrayIcon::isSystemTrayAvailable();
     tray_ = new QSystemTrayIcon(windowIcon(), this);
     connect(tray_, &QSystemTrayIcon::activated, this, [this](QSystemTrayIcon::ActivationReason r) {
         if (r == QSystemTrayIcon::DoubleClick)
@@ -396,6 +397,10 @@ void MainWindow::closeEvent(QCloseEvent* event) {
         return;
     }
     event->ignore();
+    if (!trayAvailable_) {
+        showMinimized();
+        return;
+    }
     hide();
     const qint64 count = successCount_ ? successCount_() : 0;
     tray_->setToolTip(QStringLiteral("已经成功交易") + QString::number(count) +

@@ -47,6 +47,10 @@ class MainWindow : public QWidget {
     // Where the tray tip gets SuccessCount; by default the counter label.
     void SetSuccessCount(std::function<qint64()> count) { successCount_ = std::move(count); }
 
+    // Whether the desktop shows tray icons (tests pretend either way). Without one, "minimise"
+    // minimises to the task bar, so the window never becomes unreachable.
+    void SetTrayAvailable(bool available) { trayAvailable_ = available; }
+
     // Collapse to the status strip, or expand again (the 按钮1 click).
     void ToggleCollapse();
 
@@ -66,6 +70,7 @@ class MainWindow : public QWidget {
     QTabWidget* tabs_ = nullptr;
     QWidget* strip_ = nullptr;
     int stripHeight_ = 0;
+    bool trayAvailable_ = true;
     QSystemTrayIcon* tray_ = nullptr;
     QHash<QString, QWidget*> named_;
     QHash<QObject*, QWidget*> emptiedBy_;  // the widget a double-click arrives at -> the box

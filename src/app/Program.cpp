@@ -8,17 +8,18 @@
 
 #include "app/ConnectActions.h"
 #include "app/MainWindow.h"
-#include "app/ModulePeers.h"
-#include "app/PendingPeers.h"
 #include "app/SettingsFile.h"
 #include "app/WidgetControls.h"
 #include "app/WidgetDialogs.h"
 #include "channels/ChannelsModule.h"
+#include "engine/ChannelsPeers.h"
 #include "engine/DeliveryEngine.h"
-#include "engine/Signatures.h"
+#include "engine/StoreKeys.h"
+#include "engine/TaobaoOrders.h"
 #include "platform/Clock.h"
 #include "platform/SystemWindowSystem.h"
 #include "platform/WebEngineBrowser.h"
+#include "store/StoreModule.h"
 #include "taobao/TaobaoModule.h"
 
 namespace fahuo {
@@ -75,9 +76,9 @@ Program::Program(ProgramOptions options, UserDialogs* dialogs)
     controls_->SetText(QStringLiteral("组合框ip"), QSysInfo::machineHostName());
     window_->SetShutdown([this]() { Shutdown(); });
 
+    store_ = std::make_unique<StoreModule>(*controls_, *dialogs_, ProgramClock());
     windows_ = MakeSystemWindowSystem();
     channels_ = std::make_unique<ChannelsModule>(*controls_, *dialogs_, ProgramClock(), *windows_);
-    channels_->SetLongSignature(LongSignature());
 
     const std::optional<TaobaoHosts> hosts =
         options_.taobaoBase.isEmpty() ? TaobaoHosts{} : TaobaoHosts::ForBase(options_.taobaoBase);
@@ -90,10 +91,10 @@ Program::Program(ProgramOptions options, UserDialogs* dialogs)
         taobao_->AttachBrowser(*browser);
     }
 
-    orders_ = std::make_unique<TaobaoOrders>(*taobao_);
-    keys_ = std::make_unique<NoKeys>();
-    mail_ = std::make_unique<ChannelsMail>(*channels_, *controls_);
-    chat_ = std::make_unique<ChannelsChat>(*channels_);
+    orders_ = std::make_unique<peers::TaobaoOrders>(*taobao_);
+    keys_ = std::make_unique<peers::StoreKeys>(*store_);
+    mail_ = std::make_unique<peers::ChannelsMail>(*channels_);
+    chat_ = std::make_unique<peers::ChannelsChat>(*channels_);
     engine_ = std::make_unique<DeliveryEngine>(DeliveryPeers{
         *controls_, ProgramClock(), *dialogs_, *orders_, *keys_, *mail_, *chat_, options_.dataDir});
     window_->SetSuccessCount([this]() { return engine_->deliveries().SuccessCount(); });
@@ -117,10 +118,24 @@ void Program::Connect(const ControlActions& actions) {
 void Program::Start() {
     LoadSettings(*controls_, SettingsPath());
     taobao_->OpenLoginPage();
+    // The views get their models first: a row click is connected through the view's selection.
+    for (const QString& view : ViewNames()) {
+        QList<int> widths;
+        for (const ViewColumn& column : ViewColumns(view))
+            widths.append(column.width);
+        window_->SetViewModel(view, store_->ViewModel(view), widths);
+    }
+    Connect(store_->Actions());
     Connect(engine_->Actions());
     Connect(taobao_->Actions());
     Connect(channels_->Actions());
     window_->show();
+    storeOpen_ = store_->Open(options_.dataDir);
+    if (!storeOpen_) {
+        // The window stays usable: empty lists, every store button reporting its failure.
+        dialogs_->ShowMessage(QStringLiteral("连接数据库失败！"));
+        return;
+    }
     if (options_.findQianniu)
         channels_->StartQianniuFinder();
 }

@@ -11,6 +11,7 @@
 namespace fahuo {
 
 class ChannelsModule;
+class StoreModule;
 class TaobaoModule;
 class DeliveryEngine;
 class WindowSystem;
@@ -50,8 +51,8 @@ class Program : public QObject {
     explicit Program(ProgramOptions options, UserDialogs* dialogs = nullptr);
     ~Program() override;
 
-    // Start-up, in order: settings, browser to the login page, store, list views, drive list and
-    // Qianniu finder.
+    // Start-up, in order: settings, browser to the login page, store (when it cannot be opened:
+    // "连接数据库失败！" and nothing more starts), list views, drive list and Qianniu finder.
     void Start();
     // Stops the finder, saves the settings and ends the program (once).
     void Shutdown();
@@ -60,6 +61,9 @@ class Program : public QObject {
     DeliveryEngine& Engine() { return *engine_; }
     WidgetControls& Controls() { return *controls_; }
     ChannelsModule& Channels() { return *channels_; }
+    StoreModule& Store() { return *store_; }
+    // Whether start-up opened MDBfahuo.mdb.
+    bool StoreOpen() const { return storeOpen_; }
     TaobaoModule& Taobao() { return *taobao_; }
     UserDialogs& Dialogs() { return *dialogs_; }
     QString DataDir() const { return options_.dataDir; }
@@ -79,9 +83,10 @@ class Program : public QObject {
     std::unique_ptr<MainWindow> window_;
     std::unique_ptr<WidgetControls> controls_;
     std::unique_ptr<WindowSystem> windows_;
+    std::unique_ptr<StoreModule> store_;
     std::unique_ptr<ChannelsModule> channels_;
     std::unique_ptr<TaobaoModule> taobao_;
-    // The engine's peers: the modules' own objects once they are wired, stand-ins until then.
+    // The engine's peers over the modules.
     std::unique_ptr<OrderSource> orders_;
     std::unique_ptr<KeyStore> keys_;
     std::unique_ptr<MailChannel> mail_;
@@ -90,6 +95,7 @@ class Program : public QObject {
     std::function<void()> endProgram_;
     QStringList unwired_;
     bool ended_ = false;
+    bool storeOpen_ = false;
 };
 
 }  // namespace fahuo

@@ -61,6 +61,7 @@ class MainWindowTest : public QObject {
     void placeholderLabelsAppend_data();
     void placeholderLabelsAppend();
     void closingYesGoesToTray();
+    void closingYesWithoutTrayMinimises();
     void closingNoSavesSettings();
     void settingsRoundTripThroughTheWindow();
     void browserCoversPageOne();
@@ -552,6 +553,7 @@ void MainWindowTest::placeholderLabelsAppend() {
 }
 
 void MainWindowTest::closingYesGoesToTray() {
+    window_->SetTrayAvailable(true);
     bool shutDown = false;
     window_->SetShutdown([&]() { shutDown = true; });
     controls_->SetText(QStringLiteral("标签_成功次数"), QStringLiteral("3"));
@@ -574,6 +576,15 @@ void MainWindowTest::closingYesGoesToTray() {
     dialogs_->answers = {true};
     window_->close();
     QCOMPARE(window_->Tray()->toolTip(), QStringLiteral("已经成功交易0笔生意"));
+}
+
+void MainWindowTest::closingYesWithoutTrayMinimises() {
+    window_->SetTrayAvailable(false);
+    dialogs_->answers = {true};
+    QVERIFY(!window_->close());
+    QVERIFY(window_->isVisible());
+    QVERIFY(window_->isMinimized());
+    QVERIFY(!window_->Tray()->isVisible());
 }
 
 void MainWindowTest::closingNoSavesSettings() {

@@ -116,6 +116,7 @@ void ProgramTest::minimisingLeavesTheCycleRunning() {
     int ended = 0;
     program.SetEndProgram([&]() { ++ended; });
     program.Start();
+    program.Window().SetTrayAvailable(true);
 
     int waits = 0;
     int waitsWhileHidden = 0;
