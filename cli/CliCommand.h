@@ -9,7 +9,7 @@ namespace fahuo::cli {
 
 // Options of the form "--name value" and the remaining positional arguments.
 class CliArgs {
-public:
+  public:
     // Fails (and names the fault in error) on an option without its value.
     bool Parse(const QStringList& args, const QStringList& flagsWithoutValue, QString* error);
     bool Has(const QString& option) const { return options_.contains(option); }
@@ -19,14 +19,14 @@ public:
     const QStringList& Positional() const { return positional_; }
     QStringList Unknown(const QStringList& known) const;
 
-private:
+  private:
     QHash<QString, QString> options_;
     QStringList positional_;
 };
 
 struct CliCommand {
     QString name;
-    QString usage;  // one line, shown by "fahuo-cli help"
+    QString usage;                                    // one line, shown by "fahuo-cli help"
     std::function<int(const QStringList& args)> run;  // exit status
 };
 

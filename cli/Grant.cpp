@@ -6,8 +6,8 @@
 
 #include "cli/CliCommand.h"
 #include "cli/ProductSource.h"
-#include "store/DeliveryMethod.h"
 #include "engine/PriceTiers.h"
+#include "store/DeliveryMethod.h"
 #include "text/DateTimeText.h"
 #include "text/TextRules.h"
 
@@ -76,9 +76,9 @@ int RunGrant(const QStringList& argv) {
     QString error;
     if (!args.Parse(argv, {}, &error))
         return Fail(error);
-    const QStringList known = {QStringLiteral("--product"),    QStringLiteral("--store"),
-                               QStringLiteral("--title"),      QStringLiteral("--unit-price"),
-                               QStringLiteral("--quantity"),   QStringLiteral("--now"),
+    const QStringList known = {QStringLiteral("--product"),  QStringLiteral("--store"),
+                               QStringLiteral("--title"),    QStringLiteral("--unit-price"),
+                               QStringLiteral("--quantity"), QStringLiteral("--now"),
                                QStringLiteral("--data-dir")};
     if (const QStringList unknown = args.Unknown(known); !unknown.isEmpty())
         return Fail(QStringLiteral("unknown option %1").arg(unknown.first()));

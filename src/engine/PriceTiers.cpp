@@ -8,10 +8,16 @@
 namespace fahuo {
 namespace {
 
-qint64 Price(const ProductRecord& p, int tier) { return TextToInteger(p.tierPrice(tier)); }
-qint64 Value(const ProductRecord& p, int tier) { return TextToInteger(p.tierValue(tier)); }
+qint64 Price(const ProductRecord& p, int tier) {
+    return TextToInteger(p.tierPrice(tier));
+}
+qint64 Value(const ProductRecord& p, int tier) {
+    return TextToInteger(p.tierValue(tier));
+}
 
-bool TierSet(const ProductRecord& p, int tier) { return Price(p, tier) != 0 && Value(p, tier) != 0; }
+bool TierSet(const ProductRecord& p, int tier) {
+    return Price(p, tier) != 0 && Value(p, tier) != 0;
+}
 
 // The highest-numbered tier 2 to 7 that is set and whose price passes the test, or 0.
 template <typename Test>
@@ -34,7 +40,9 @@ qint64 Saturate(double value) {
     return static_cast<qint64>(value);  // truncates toward zero
 }
 
-bool HasRest(double rest) { return std::fabs(rest) > 0.0000001; }
+bool HasRest(double rest) {
+    return std::fabs(rest) > 0.0000001;
+}
 
 }  // namespace
 

@@ -3,8 +3,8 @@
 #include <QDateTime>
 #include <QString>
 
-#include "taobao/OrderRecord.h"
 #include "engine/ProductRecord.h"
+#include "taobao/OrderRecord.h"
 
 namespace fahuo {
 
@@ -24,10 +24,10 @@ struct TimedGrantResult {
     qint64 days = 0;
     QDateTime start;
     QDateTime end;
-    int tier = 1;    // the tier chosen: 2 to 7, or 1 when none of them passed
+    int tier = 1;  // the tier chosen: 2 to 7, or 1 when none of them passed
     QString bought;  // 计数计时网验: "0" for tiers 2 to 7, else 最低价数量 × paid ÷ 最低价
-    QString given;   // 计数计时网验: 赠送数 as stored
-    QString kind;    // 计数计时网验: "计时" for tiers 2 to 7, else "计数"
+    QString given;  // 计数计时网验: 赠送数 as stored
+    QString kind;   // 计数计时网验: "计时" for tiers 2 to 7, else "计数"
 };
 
 // 计时网验 and 计数计时网验: days by the per-day rate of the tier reached by the amount,

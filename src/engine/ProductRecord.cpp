@@ -1,20 +1,12 @@
 #include "engine/ProductRecord.h"
 
+#include "store/StoreSchema.h"
+
 namespace fahuo {
 
+// The store's schema is the one list of the product table's columns.
 const QStringList& ProductRecord::ColumnNames() {
-    static const QStringList names = {
-        QStringLiteral("产品"),     QStringLiteral("方式"),     QStringLiteral("最低价"),
-        QStringLiteral("最低价数量"), QStringLiteral("最低价天"), QStringLiteral("赠送数"),
-        QStringLiteral("赠送时"),   QStringLiteral("赠送天"),   QStringLiteral("价格二"),
-        QStringLiteral("价格二天"), QStringLiteral("价格三"),   QStringLiteral("价格三天"),
-        QStringLiteral("价格四"),   QStringLiteral("价格四天"), QStringLiteral("价格五"),
-        QStringLiteral("价格五天"), QStringLiteral("价格六"),   QStringLiteral("价格六天"),
-        QStringLiteral("价格七"),   QStringLiteral("价格七天"), QStringLiteral("下载"),
-        QStringLiteral("发件箱"),   QStringLiteral("收件箱"),   QStringLiteral("邮件标题"),
-        QStringLiteral("邮件内容"), QStringLiteral("邮件附件"),
-    };
-    return names;
+    return ProductColumnNames();
 }
 
 int ProductRecord::FieldOfColumn(const QString& column) {

@@ -9,7 +9,7 @@ namespace fahuo {
 
 // One configured product: the 26 texts of a row of 产品表, from 产品 to 邮件附件, in column order.
 class ProductRecord {
-public:
+  public:
     // Field numbers, 1-based as the columns of the product list view.
     enum Field {
         Title = 1,          // 产品
@@ -48,7 +48,7 @@ public:
 
     bool operator==(const ProductRecord&) const = default;
 
-private:
+  private:
     std::array<QString, kFieldCount> fields_;
 };
 

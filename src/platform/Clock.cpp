@@ -15,6 +15,8 @@ Clock& ProgramClock() {
     return *g_clock;
 }
 
-void SetProgramClock(Clock* clock) { g_clock = clock; }
+void SetProgramClock(Clock* clock) {
+    g_clock = clock;
+}
 
 }  // namespace fahuo

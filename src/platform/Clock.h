@@ -7,7 +7,7 @@ namespace fahuo {
 // Every wait of the program goes through this, so the window keeps working during it and tests
 // can run a 60-second pause in no time.
 class Clock {
-public:
+  public:
     virtual ~Clock() = default;
 
     // Waits the full time while the window's events keep being handled; returns true.

@@ -9,7 +9,7 @@ namespace fahuo {
 // object name at the moment it is needed, so what the seller types takes effect at its next use.
 // List views are read through the same names (超级列表框_发货 and the others).
 class Controls {
-public:
+  public:
     virtual ~Controls() = default;
 
     // Text of an edit box, the editable text of a combo box, a label's or a button's caption,

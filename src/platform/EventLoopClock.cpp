@@ -6,7 +6,9 @@
 
 namespace fahuo {
 
-EventLoopClock::EventLoopClock() { uptime_.start(); }
+EventLoopClock::EventLoopClock() {
+    uptime_.start();
+}
 
 bool EventLoopClock::Delay(int milliseconds) {
     if (milliseconds <= 0) {
@@ -23,10 +25,16 @@ bool EventLoopClock::Delay(int milliseconds) {
     return true;
 }
 
-void EventLoopClock::ProcessEvents() { QCoreApplication::processEvents(QEventLoop::AllEvents); }
+void EventLoopClock::ProcessEvents() {
+    QCoreApplication::processEvents(QEventLoop::AllEvents);
+}
 
-QDateTime EventLoopClock::Now() const { return QDateTime::currentDateTime(); }
+QDateTime EventLoopClock::Now() const {
+    return QDateTime::currentDateTime();
+}
 
-qint64 EventLoopClock::UptimeMs() const { return uptime_.elapsed(); }
+qint64 EventLoopClock::UptimeMs() const {
+    return uptime_.elapsed();
+}
 
 }  // namespace fahuo

@@ -7,7 +7,7 @@ namespace fahuo {
 // What the seller is shown or asked, and the clipboard: the window shows real message boxes,
 // tests answer them.
 class UserDialogs {
-public:
+  public:
     virtual ~UserDialogs() = default;
 
     // A message box with one OK button and no title; returns when the seller has closed it.

@@ -15,7 +15,9 @@ char16_t AsAscii(char16_t c) {
     return c;
 }
 
-bool IsSpace(QChar c) { return c == u' ' || c == QChar(kIdeographicSpace); }
+bool IsSpace(QChar c) {
+    return c == u' ' || c == QChar(kIdeographicSpace);
+}
 
 bool IsLeadingWhiteSpace(char16_t c) {
     return c == u' ' || c == u'\t' || c == u'\n' || c == u'\v' || c == u'\f' || c == u'\r';
@@ -80,7 +82,9 @@ QString RemoveAllSpaces(const QString& text) {
     return result;
 }
 
-QString NumberToText(qint64 value) { return QString::number(value); }
+QString NumberToText(qint64 value) {
+    return QString::number(value);
+}
 
 QString NumberToText(double value) {
     QString text = QString::number(value, 'g', 13);

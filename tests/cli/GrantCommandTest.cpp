@@ -9,14 +9,14 @@ using namespace fahuo::test;
 
 class GrantCommandTest : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void initTestCase() { QVERIFY(dir.isValid()); }
     void grants_data();
     void grants();
     void badInput_data();
     void badInput();
 
-private:
+  private:
     QString WriteProduct(const QString& name, const QByteArray& json) {
         const QString path = dir.filePath(name);
         QFile f(path);
@@ -60,9 +60,9 @@ void GrantCommandTest::grants_data() {
         << QStringList{"--unit-price", "25", "--now", "2015-01-01 00:00:00"}
         << QByteArray(R"({"bought":"250","days":6,"end":"2015-01-07 00:00:00","given":"5",)"
                       R"("kind":"计数","method":"计数计时网验","start":"2015-01-01 00:00:00"})");
-    QTest::newRow("direct download") << QByteArray(R"({"方式":"直接下载"})")
-                                     << QStringList{"--unit-price", "5"}
-                                     << QByteArray(R"({"method":"直接下载"})");
+    QTest::newRow("direct download")
+        << QByteArray(R"({"方式":"直接下载"})") << QStringList{"--unit-price", "5"}
+        << QByteArray(R"({"method":"直接下载"})");
 }
 
 void GrantCommandTest::grants() {
@@ -83,14 +83,15 @@ void GrantCommandTest::badInput_data() {
                                                  "--unit-price", "1"};
     QTest::newRow("no product") << QStringList{"grant", "--unit-price", "1"};
     QTest::newRow("no price") << QStringList{"grant", "--product", "GOOD"};
-    QTest::newRow("bad quantity") << QStringList{"grant", "--product", "GOOD", "--unit-price",
-                                                 "1", "--quantity", "x"};
-    QTest::newRow("bad now") << QStringList{"grant", "--product", "GOOD", "--unit-price", "1",
-                                            "--now", "yesterday"};
+    QTest::newRow("bad quantity") << QStringList{"grant", "--product",  "GOOD", "--unit-price",
+                                                 "1",     "--quantity", "x"};
+    QTest::newRow("bad now") << QStringList{"grant", "--product", "GOOD",     "--unit-price",
+                                            "1",     "--now",     "yesterday"};
     QTest::newRow("not json") << QStringList{"grant", "--product", "BAD", "--unit-price", "1"};
-    QTest::newRow("unknown column") << QStringList{"grant", "--product", "ODD", "--unit-price", "1"};
-    QTest::newRow("unknown option") << QStringList{"grant", "--product", "GOOD", "--unit-price",
-                                                   "1", "--colour", "red"};
+    QTest::newRow("unknown column")
+        << QStringList{"grant", "--product", "ODD", "--unit-price", "1"};
+    QTest::newRow("unknown option")
+        << QStringList{"grant", "--product", "GOOD", "--unit-price", "1", "--colour", "red"};
     QTest::newRow("dangling option") << QStringList{"grant", "--product"};
 }
 

@@ -21,7 +21,7 @@ TemplateValues Values() {
 
 class FillTemplatesTest : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void chat_data();
     void chat();
     void eachTemplateHasItsOwnPrefix();
@@ -36,11 +36,16 @@ void FillTemplatesTest::chat_data() {
            "{niu_fujian}"
         << QString::fromUtf8("123456|青鸾卡|seller|buyer|K-1|Q1\r\nQ2\r\n|http://dl/x|a.doc");
     QTest::newRow("twice") << "{niu_canpin}{niu_canpin}" << QString::fromUtf8("青鸾卡青鸾卡");
-    QTest::newRow("capitals stay") << "{NIU_CANPIN}" << "{NIU_CANPIN}";
-    QTest::newRow("other set stays") << "{email_canpin}{title_kami}" << "{email_canpin}{title_kami}";
-    QTest::newRow("emoticons stay") << "/:)-(/:074{x}" << "/:)-(/:074{x}";
-    QTest::newRow("empty") << "" << "";
-    QTest::newRow("broken brace") << "{niu_kami{niu_kami}}" << "{niu_kamiK-1}";
+    QTest::newRow("capitals stay") << "{NIU_CANPIN}"
+                                   << "{NIU_CANPIN}";
+    QTest::newRow("other set stays") << "{email_canpin}{title_kami}"
+                                     << "{email_canpin}{title_kami}";
+    QTest::newRow("emoticons stay") << "/:)-(/:074{x}"
+                                    << "/:)-(/:074{x}";
+    QTest::newRow("empty") << ""
+                           << "";
+    QTest::newRow("broken brace") << "{niu_kami{niu_kami}}"
+                                  << "{niu_kamiK-1}";
 }
 
 void FillTemplatesTest::chat() {

@@ -1,7 +1,7 @@
 #include <QtTest>
 
-#include "store/DeliveryMethod.h"
 #include "engine/PriceTiers.h"
+#include "store/DeliveryMethod.h"
 
 using namespace fahuo;
 
@@ -47,7 +47,7 @@ using Tiers = QList<QPair<QString, QString>>;
 
 class PriceTiersTest : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void productFieldsFollowTheColumns();
     void amount_data();
     void amount();
@@ -99,24 +99,23 @@ void PriceTiersTest::keyCount_data() {
     QTest::addColumn<ProductRecord>("product");
     QTest::addColumn<OrderRecord>("order");
     QTest::addColumn<qint64>("keys");
-    const ProductRecord example = Product(method::kDirectCount, {{"1", "100"}, {"10", "1200"}}, "5");
+    const ProductRecord example =
+        Product(method::kDirectCount, {{"1", "100"}, {"10", "1200"}}, "5");
     QTest::newRow("bulk price") << example << Order("10", 3) << qint64(3605);
     QTest::newRow("no tier matches, tier 1") << example << Order("5", 2) << qint64(205);
     QTest::newRow("quantity 0 gives the gift") << example << Order("10", 0) << qint64(5);
     QTest::newRow("cents ignored, 9.90 matches 9")
         << Product(method::kDirectCount, {{"1", "1"}, {"9", "50"}}) << Order("9.90", 1)
         << qint64(50);
-    QTest::newRow("9.90 misses 10")
-        << Product(method::kDirectCount, {{"1", "1"}, {"10", "50"}}) << Order("9.90", 1)
-        << qint64(1);
+    QTest::newRow("9.90 misses 10") << Product(method::kDirectCount, {{"1", "1"}, {"10", "50"}})
+                                    << Order("9.90", 1) << qint64(1);
     QTest::newRow("price of letters never matches")
-        << Product(method::kDirectCount, {{"1", "1"}, {"abc", "50"}}) << Order("0", 1)
-        << qint64(1);
+        << Product(method::kDirectCount, {{"1", "1"}, {"abc", "50"}}) << Order("0", 1) << qint64(1);
     QTest::newRow("empty value never matches")
         << Product(method::kDirectCount, {{"1", "2"}, {"10", ""}}) << Order("10", 1) << qint64(2);
     QTest::newRow("same price, higher tier wins")
-        << Product(method::kDirectCount, {{"1", "1"}, {"10", "20"}, {"10", "30"}})
-        << Order("10", 1) << qint64(30);
+        << Product(method::kDirectCount, {{"1", "1"}, {"10", "20"}, {"10", "30"}}) << Order("10", 1)
+        << qint64(30);
     QTest::newRow("nothing set") << Product(method::kDirectCount, {}, "3") << Order("10", 4)
                                  << qint64(3);
 }
@@ -179,30 +178,36 @@ void PriceTiersTest::timedGrant_data() {
     QTest::addColumn<qint64>("days");
     QTest::addColumn<QString>("bought");
     QTest::addColumn<QString>("kind");
-    const ProductRecord example = Product(method::kCountedOrder,
-                                          {{"10", "3"}, {"100", "30"}, {"300", "100"}}, "5", "2",
-                                          "12", "100");
-    QTest::newRow("exact tier price") << example << Order("100", 1) << qint64(35) << "0" << "计时";
-    QTest::newRow("rest adds a day") << example << Order("150", 1) << qint64(53) << "0" << "计时";
-    QTest::newRow("tier 1 as it stands")
-        << example << Order("25", 1) << qint64(6) << "250" << "计数";
+    const ProductRecord example = Product(
+        method::kCountedOrder, {{"10", "3"}, {"100", "30"}, {"300", "100"}}, "5", "2", "12", "100");
+    QTest::newRow("exact tier price") << example << Order("100", 1) << qint64(35) << "0"
+                                      << "计时";
+    QTest::newRow("rest adds a day") << example << Order("150", 1) << qint64(53) << "0"
+                                     << "计时";
+    QTest::newRow("tier 1 as it stands") << example << Order("25", 1) << qint64(6) << "250"
+                                         << "计数";
     QTest::newRow("tier 1 multiple, no extra day")
-        << example << Order("20", 1) << qint64(5) << "200" << "计数";
-    QTest::newRow("amount 0 falls to tier 1")
-        << example << Order("0.50", 1) << qint64(5) << "0" << "计数";
+        << example << Order("20", 1) << qint64(5) << "200"
+        << "计数";
+    QTest::newRow("amount 0 falls to tier 1") << example << Order("0.50", 1) << qint64(5) << "0"
+                                              << "计数";
     QTest::newRow("bought count with a fraction")
         << Product(method::kCountedOrder, {{"3", "1"}}, "", "", "", "1") << Order("10", 1)
-        << qint64(2) << "3.333333333333" << "计数";
+        << qint64(2) << "3.333333333333"
+        << "计数";
     // A tier priced below its days: the per-day price is taken as 1, so 20 paid gives 20 days.
     QTest::newRow("per-day price below 1")
         << Product(method::kTimedAccount, {{"1", "1"}, {"10", "30"}}) << Order("20", 1)
-        << qint64(20) << "0" << "计时";
+        << qint64(20) << "0"
+        << "计时";
     // 最低价 reading 0: no remainder test, nothing bought by count.
     QTest::newRow("lowest price 0")
         << Product(method::kCountedOrder, {{"0", "3"}}, "", "", "", "100") << Order("25", 1)
-        << qint64(3) << "0" << "计数";
+        << qint64(3) << "0"
+        << "计数";
     QTest::newRow("nothing set") << Product(method::kTimedAccount, {}) << Order("25", 1)
-                                 << qint64(0) << "0" << "计数";
+                                 << qint64(0) << "0"
+                                 << "计数";
 }
 
 void PriceTiersTest::timedGrant() {
@@ -211,7 +216,8 @@ void PriceTiersTest::timedGrant() {
     QFETCH(qint64, days);
     QFETCH(QString, bought);
     QFETCH(QString, kind);
-    const TimedGrantResult g = TimedGrant(order, product, QDateTime(QDate(2014, 11, 14), QTime(4, 34, 42)));
+    const TimedGrantResult g =
+        TimedGrant(order, product, QDateTime(QDate(2014, 11, 14), QTime(4, 34, 42)));
     QCOMPARE(g.days, days);
     QCOMPARE(g.bought, bought);
     QCOMPARE(g.kind, kind);
@@ -219,7 +225,8 @@ void PriceTiersTest::timedGrant() {
 }
 
 void PriceTiersTest::timedGrantTimes() {
-    const ProductRecord p = Product(method::kTimedAccount, {{"10", "3"}, {"100", "30"}}, "", "2", "12");
+    const ProductRecord p =
+        Product(method::kTimedAccount, {{"10", "3"}, {"100", "30"}}, "", "2", "12");
     const QDateTime now(QDate(2014, 11, 14), QTime(4, 34, 42, 765));
     const TimedGrantResult g = TimedGrant(Order("100", 1), p, now);
     QCOMPARE(g.days, qint64(35));

@@ -12,7 +12,7 @@ namespace fahuo::test {
 // Controls held in maps: texts, ticks, enabled states, combo lists; list views are models
 // registered under the view's name with a selected row.
 class MapControls : public Controls {
-public:
+  public:
     QString Text(const QString& name) const override { return texts_.value(name); }
     void SetText(const QString& name, const QString& text) override { texts_[name] = text; }
     bool Ticked(const QString& name) const override { return ticks_.value(name); }
@@ -29,7 +29,7 @@ public:
     void SetView(const QString& view, QAbstractItemModel* model) { views_[view] = model; }
     void Select(const QString& view, int row) { selected_[view] = row; }
 
-private:
+  private:
     QHash<QString, QString> texts_;
     QHash<QString, bool> ticks_;
     QHash<QString, bool> enabled_;

@@ -10,7 +10,7 @@ namespace fahuo::test {
 // Records every message, answers questions from a queue (Yes when it is empty) and keeps a
 // clipboard of its own.
 class RecordingDialogs : public UserDialogs {
-public:
+  public:
     void ShowMessage(const QString& text) override { messages.append(text); }
     bool AskYesNo(const QString& text, const QString& title) override {
         questions.append(title + QLatin1Char('|') + text);

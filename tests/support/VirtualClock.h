@@ -11,7 +11,7 @@ namespace fahuo::test {
 // Virtual time: a wait advances the clock at once and lets pending events run, so a 60-second
 // pause costs nothing. Every wait is recorded.
 class VirtualClock : public Clock {
-public:
+  public:
     explicit VirtualClock(QDateTime now = QDateTime(QDate(2014, 11, 14), QTime(4, 34, 42)))
         : now_(now) {}
 
@@ -34,14 +34,14 @@ public:
     QList<int> delays;
     std::function<void(int)> onDelay;  // runs inside a wait, as a click by the seller would
 
-private:
+  private:
     QDateTime now_;
     qint64 elapsed_ = 0;
 };
 
 // Installs a clock as the program clock for the life of the object.
 class ScopedProgramClock {
-public:
+  public:
     explicit ScopedProgramClock(Clock* clock) { SetProgramClock(clock); }
     ~ScopedProgramClock() { SetProgramClock(nullptr); }
 };

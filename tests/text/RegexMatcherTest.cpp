@@ -6,7 +6,7 @@ using namespace fahuo;
 
 class RegexMatcherTest : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void matches_data();
     void matches();
     void outOfRangeGivesEmpty();
@@ -20,24 +20,29 @@ void RegexMatcherTest::matches_data() {
     QTest::addColumn<QString>("subject");
     QTest::addColumn<QStringList>("group1");  // group 1 of every match, in order
 
-    QTest::newRow("[\\s\\S] spans lines") << "a([\\s\\S]*?)z" << "a1\n2z" << QStringList{"1\n2"};
-    QTest::newRow(". stops at a line feed") << "a(.*?)z" << "a1\n2z a3z" << QStringList{"3"};
-    QTest::newRow(". takes a carriage return") << "a(.*?)z" << "a1\r2z" << QStringList{"1\r2"};
+    QTest::newRow("[\\s\\S] spans lines") << "a([\\s\\S]*?)z"
+                                          << "a1\n2z" << QStringList{"1\n2"};
+    QTest::newRow(". stops at a line feed") << "a(.*?)z"
+                                            << "a1\n2z a3z" << QStringList{"3"};
+    QTest::newRow(". takes a carriage return") << "a(.*?)z"
+                                               << "a1\r2z" << QStringList{"1\r2"};
     QTest::newRow("case ignored") << "<SPAN class=\"x\">(.*?)</span>"
                                   << "<span CLASS=\"x\">v</SPAN>" << QStringList{"v"};
-    QTest::newRow("escaped at and dot") << "(.*?\\@.*?)----(.*?)[  \r]"
-                                        << "a@b.com----pw1\r\nc@d.com----pw2 "
-                                        << QStringList{"a@b.com", "c@d.com"};
-    QTest::newRow("literal dot") << "(a\\.b)" << "axb a.b" << QStringList{"a.b"};
+    QTest::newRow("escaped at and dot")
+        << "(.*?\\@.*?)----(.*?)[  \r]"
+        << "a@b.com----pw1\r\nc@d.com----pw2 " << QStringList{"a@b.com", "c@d.com"};
+    QTest::newRow("literal dot") << "(a\\.b)"
+                                 << "axb a.b" << QStringList{"a.b"};
     QTest::newRow("whole characters")
         << "标题：(.)" << QString::fromUtf8("标题：青鸾") << QStringList{QString::fromUtf8("青")};
-    QTest::newRow("paste keys")
-        << "(.*?)[\r  \t\n]" << "k1\r\nk2 k3\tk4"
-        << QStringList{"k1", "", "k2", "k3"};
-    QTest::newRow("vertical bar in class")
-        << "([a-z0-9_]+@[a-z|0-9]+\\.[a-z0-9_]+)" << "x@a|b.cn" << QStringList{"x@a|b.cn"};
-    QTest::newRow("multi-line anchors") << "^(\\w+)$" << "one\ntwo" << QStringList{"one", "two"};
-    QTest::newRow("no match") << "(q)" << "abc" << QStringList{};
+    QTest::newRow("paste keys") << "(.*?)[\r  \t\n]"
+                                << "k1\r\nk2 k3\tk4" << QStringList{"k1", "", "k2", "k3"};
+    QTest::newRow("vertical bar in class") << "([a-z0-9_]+@[a-z|0-9]+\\.[a-z0-9_]+)"
+                                           << "x@a|b.cn" << QStringList{"x@a|b.cn"};
+    QTest::newRow("multi-line anchors") << "^(\\w+)$"
+                                        << "one\ntwo" << QStringList{"one", "two"};
+    QTest::newRow("no match") << "(q)"
+                              << "abc" << QStringList{};
 }
 
 void RegexMatcherTest::matches() {

@@ -9,7 +9,7 @@ using namespace fahuo;
 
 class TextRulesTest : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void textToInteger_data();
     void textToInteger();
     void trimAndRemoveSpaces_data();
@@ -29,7 +29,10 @@ void TextRulesTest::textToInteger_data() {
     QTest::newRow("cents dropped") << "12.50" << qint64(12);
     QTest::newRow("leading space") << " 3000" << qint64(3000);
     QTest::newRow("leading tab and newline") << "\t\n42" << qint64(42);
-    QTest::newRow("ideographic space") << QString::fromUtf8("\u3000" "7") << qint64(7);
+    QTest::newRow("ideographic space") << QString::fromUtf8(
+                                              "\u3000"
+                                              "7")
+                                       << qint64(7);
     QTest::newRow("full-width digits") << QString::fromUtf8("１２３") << qint64(123);
     QTest::newRow("full-width minus") << QString::fromUtf8("－５") << qint64(-5);
     QTest::newRow("sign") << "-15" << qint64(-15);
@@ -58,11 +61,19 @@ void TextRulesTest::trimAndRemoveSpaces_data() {
     QTest::addColumn<QString>("trimmed");
     QTest::addColumn<QString>("noSpaces");
     const QString ideo = QString(QChar(0x3000));
-    QTest::newRow("ascii") << "  a b  " << "a b" << "ab";
-    QTest::newRow("ideographic") << ideo + "标 题" + ideo << "标 题" << "标题";
-    QTest::newRow("tabs and line breaks stay") << "\t a \r\n" << "\t a \r\n" << "\ta\r\n";
-    QTest::newRow("only spaces") << QString("  ") + ideo << "" << "";
-    QTest::newRow("empty") << "" << "" << "";
+    QTest::newRow("ascii") << "  a b  "
+                           << "a b"
+                           << "ab";
+    QTest::newRow("ideographic") << ideo + "标 题" + ideo << "标 题"
+                                 << "标题";
+    QTest::newRow("tabs and line breaks stay") << "\t a \r\n"
+                                               << "\t a \r\n"
+                                               << "\ta\r\n";
+    QTest::newRow("only spaces") << QString("  ") + ideo << ""
+                                 << "";
+    QTest::newRow("empty") << ""
+                           << ""
+                           << "";
 }
 
 void TextRulesTest::trimAndRemoveSpaces() {
@@ -97,19 +108,26 @@ void TextRulesTest::dateTimeTexts_data() {
     QTest::addColumn<QString>("formatted");
     QTest::addColumn<QString>("stamp");
     QTest::newRow("morning") << QDateTime(QDate(2014, 11, 5), QTime(8, 3, 9))
-                             << "2014-11-05 08:03:09" << "2014年11月5日8时3分9秒";
+                             << "2014-11-05 08:03:09"
+                             << "2014年11月5日8时3分9秒";
     QTest::newRow("minutes") << QDateTime(QDate(2014, 5, 3), QTime(12, 30, 0))
-                             << "2014-05-03 12:30:00" << "2014年5月3日12时30分";
+                             << "2014-05-03 12:30:00"
+                             << "2014年5月3日12时30分";
     QTest::newRow("seconds") << QDateTime(QDate(2014, 5, 3), QTime(9, 5, 7))
-                             << "2014-05-03 09:05:07" << "2014年5月3日9时5分7秒";
+                             << "2014-05-03 09:05:07"
+                             << "2014年5月3日9时5分7秒";
     QTest::newRow("whole hour") << QDateTime(QDate(2015, 3, 3), QTime(9, 0, 0))
-                                << "2015-03-03 09:00:00" << "2015年3月3日9时";
+                                << "2015-03-03 09:00:00"
+                                << "2015年3月3日9时";
     QTest::newRow("midnight") << QDateTime(QDate(2015, 1, 1), QTime(0, 0, 0))
-                              << "2015-01-01 00:00:00" << "2015年1月1日";
-    QTest::newRow("seconds at midnight") << QDateTime(QDate(2015, 1, 1), QTime(0, 0, 5))
-                                         << "2015-01-01 00:00:05" << "2015年1月1日0时0分5秒";
+                              << "2015-01-01 00:00:00"
+                              << "2015年1月1日";
+    QTest::newRow("seconds at midnight")
+        << QDateTime(QDate(2015, 1, 1), QTime(0, 0, 5)) << "2015-01-01 00:00:05"
+        << "2015年1月1日0时0分5秒";
     QTest::newRow("evening") << QDateTime(QDate(2014, 12, 19), QTime(16, 34, 42))
-                             << "2014-12-19 16:34:42" << "2014年12月19日16时34分42秒";
+                             << "2014-12-19 16:34:42"
+                             << "2014年12月19日16时34分42秒";
 }
 
 void TextRulesTest::dateTimeTexts() {
@@ -125,7 +143,7 @@ void TextRulesTest::gbkRoundTrip() {
     const QString text = QString::fromUtf8("订单编号：× 青鸾 abc；有效期：30；\r\n");
     const QByteArray bytes = EncodeGbk(text);
     QCOMPARE(bytes.left(4), QByteArray("\xb6\xa9\xb5\xa5"));  // 订单
-    QVERIFY(bytes.contains("\xa1\xc1"));                       // the multiplication sign
+    QVERIFY(bytes.contains("\xa1\xc1"));                      // the multiplication sign
     QCOMPARE(DecodeGbk(bytes), text);
     QCOMPARE(EncodeGbk(QString(QChar(0x3000))), QByteArray("\xa1\xa1"));
     QVERIFY(FitsGbk(text));
