@@ -21,19 +21,20 @@ QString TableName(const QString& database, const QString& table) {
 }  // namespace
 
 void Deliveries::DeliverTimedAccount(const OrderRecord& order, const ProductRecord& product) {
-    const FilledTemplates filled = Fill(Values(order, product), product);
-    if (Ticked(u"选择框_网验开关")) {
-        ProvisionTimedAccount(order, product);
-        p_.clock.Delay(2000);
-    }
-    SendAndCount(order, product, filled, AttachmentPath(product.field(ProductRecord::Attachment)),
-                 5000);
+    DeliverWebsiteGrant(order, product, &Deliveries::ProvisionTimedAccount);
 }
 
 void Deliveries::DeliverCountedOrder(const OrderRecord& order, const ProductRecord& product) {
+    DeliverWebsiteGrant(order, product, &Deliveries::AddCountedOrder);
+}
+
+// Both web-site methods send what direct download sends, with the row written in between.
+void Deliveries::DeliverWebsiteGrant(const OrderRecord& order, const ProductRecord& product,
+                                     void (Deliveries::*writeRow)(const OrderRecord&,
+                                                                  const ProductRecord&)) {
     const FilledTemplates filled = Fill(Values(order, product), product);
     if (Ticked(u"选择框_网验开关")) {
-        AddCountedOrder(order, product);
+        (this->*writeRow)(order, product);
         p_.clock.Delay(2000);
     }
     SendAndCount(order, product, filled, AttachmentPath(product.field(ProductRecord::Attachment)),

@@ -53,6 +53,9 @@ class Deliveries {
     QString KeyFilePath(const OrderRecord& order) const;
 
   private:
+    void DeliverWebsiteGrant(const OrderRecord& order, const ProductRecord& product,
+                             void (Deliveries::*writeRow)(const OrderRecord&,
+                                                          const ProductRecord&));
     TemplateValues Values(const OrderRecord& order, const ProductRecord& product) const;
     FilledTemplates Fill(const TemplateValues& values, const ProductRecord& product) const;
     // Mail, shipment, chat and counters, the tail every method shares.
