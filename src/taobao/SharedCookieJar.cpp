@@ -9,6 +9,12 @@ void SharedCookieJar::InsertFromBrowser(const QNetworkCookie& cookie) {
 }
 
 void SharedCookieJar::RemoveFromBrowser(const QNetworkCookie& cookie) {
+    // The browser reports an overwritten cookie as removed, and it may do so after a response
+    // of ours has already stored the new value: only the value the browser had may go.
+    for (const QNetworkCookie& held : allCookies()) {
+        if (held.hasSameIdentifier(cookie) && held.value() != cookie.value())
+            return;
+    }
     fromBrowser_ = true;
     deleteCookie(cookie);
     fromBrowser_ = false;

@@ -61,6 +61,7 @@ class LoginSessionTest : public QObject {
     void staysHiddenAndRefreshes();
     void browserCookiesReachTheRequests();
     void responseCookiesReachTheBrowser();
+    void aLateRemovalKeepsTheRenewedCookie();
     void sessionCookieTextIsEmptyForTheRealLoginHost();
     void hostsFromArguments_data();
     void hostsFromArguments();
@@ -159,6 +160,37 @@ void LoginSessionTest::responseCookiesReachTheBrowser() {
     QCOMPARE(browser.set[0].value(), QByteArray("renewed"));
     QCOMPARE(browser.deleted.size(), 1);
     QCOMPARE(browser.deleted[0].name(), QByteArray("old"));
+}
+
+void LoginSessionTest::aLateRemovalKeepsTheRenewedCookie() {
+    // The browser's store reports an overwrite as removing the old value and adding the new,
+    // after our own response has stored the renewed token.
+    test::RawHttpServer server;
+    server.responses = {
+        test::RawHttpServer::Response("ok", "Set-Cookie: _tb_token_=renewed; Path=/\r\n")};
+    ScriptedBrowser browser;
+    TaobaoModule module(controls_, dialogs_, clock_, TaobaoHosts());
+    module.AttachBrowser(browser);
+    const QNetworkCookie old = Cookie("_tb_token_", "old", "127.0.0.1");
+    browser.cookieAdded(old);
+    HttpRequestArgs args;
+    args.url = server.Url("/x");
+    module.Http().Request(args);
+    auto token = [&] {
+        for (const QNetworkCookie& c : module.Http().cookieJar()->AllCookies()) {
+            if (c.name() == "_tb_token_")
+                return c.value();
+        }
+        return QByteArray();
+    };
+    QCOMPARE(token(), QByteArray("renewed"));
+    browser.cookieRemoved(old);
+    QCOMPARE(token(), QByteArray("renewed"));
+    browser.cookieAdded(Cookie("_tb_token_", "renewed", "127.0.0.1"));
+    QCOMPARE(token(), QByteArray("renewed"));
+    // A removal of the value the jar holds still takes it away.
+    browser.cookieRemoved(Cookie("_tb_token_", "renewed", "127.0.0.1"));
+    QCOMPARE(token(), QByteArray());
 }
 
 void LoginSessionTest::sessionCookieTextIsEmptyForTheRealLoginHost() {
