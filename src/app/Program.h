@@ -60,12 +60,10 @@ class Program : public QObject {
     MainWindow& Window() { return *window_; }
     DeliveryEngine& Engine() { return *engine_; }
     WidgetControls& Controls() { return *controls_; }
-    ChannelsModule& Channels() { return *channels_; }
     StoreModule& Store() { return *store_; }
     // Whether start-up opened MDBfahuo.mdb.
     bool StoreOpen() const { return storeOpen_; }
     TaobaoModule& Taobao() { return *taobao_; }
-    UserDialogs& Dialogs() { return *dialogs_; }
     QString DataDir() const { return options_.dataDir; }
     QString SettingsPath() const;
     // Control names of actions that found no control; empty when everything is wired.

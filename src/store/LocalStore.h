@@ -40,7 +40,6 @@ class LocalStore {
     // Opens an existing store file; never creates one.
     bool OpenExisting(const QString& path);
     bool IsOpen() const { return open_; }
-    QString FilePath() const { return path_; }
     QString DataDir() const;
     QString LastError() const { return lastError_; }
 

@@ -40,10 +40,8 @@ class StoreModule {
     ControlActions Actions();
 
     void RefreshView(const QString& viewName);
-    void RefreshProductView() { RefreshView(view::kProducts); }
     void RefreshCardKeyView() { RefreshView(view::kCardKeys); }
     void RefreshCountKeyView() { RefreshView(view::kCountKeys); }
-    void RefreshOutboxView() { RefreshView(view::kOutbox); }
 
   private:
     LocalStore store_;

@@ -50,7 +50,6 @@ class HttpClient : public QObject {
 
     // The wait used when a request gives no time-out of its own: 90 s unless a test shortens it.
     void SetDefaultTimeoutMs(int milliseconds) { defaultTimeoutMs_ = milliseconds; }
-    int DefaultTimeoutMs() const { return defaultTimeoutMs_; }
 
     static constexpr const char* kUserAgent = "Mozilla/4.0 (compatible; MSIE 6.0; Windows NT 5.0)";
 
